@@ -1,0 +1,13 @@
+#include "app/clock.h"
+
+namespace lumo {
+
+QDate Clock::today() const { return QDate::currentDate(); }
+
+Clock& Clock::real()
+{
+    static Clock clock;
+    return clock;
+}
+
+} // namespace lumo

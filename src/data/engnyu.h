@@ -1,0 +1,13 @@
+#pragma once
+#include <QWidget>
+
+namespace lumo {
+
+// The word-entry window (being built).
+class Engnyu : public QWidget {
+    Q_OBJECT
+public:
+    explicit Engnyu(QWidget* parent = nullptr);
+};
+
+} // namespace lumo

@@ -1,0 +1,66 @@
+#pragma once
+// Text files of the program folder: code page 932 (Windows-31J), CR LF line breaks.
+// Every conversion between bytes and text goes through this file.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace lumo {
+
+// Bytes to text. Invalid byte sequences become U+FFFD and are counted.
+struct Decoded {
+    QString text;
+    qsizetype badBytes = 0;
+};
+Decoded decodeCp932(QByteArrayView bytes);
+
+// Text to bytes. Characters code page 932 cannot hold are collected in
+// `unmappable` (each once, in order of appearance); `bytes` is then unusable.
+struct Encoded {
+    QByteArray bytes;
+    QString unmappable;
+    bool ok() const { return unmappable.isEmpty(); }
+};
+Encoded encodeCp932(QStringView text);
+
+// Characters an input method types in their JIS form, replaced by the
+// look-alikes code page 932 holds (〜 → ～, − → －, ‖ → ∥, ¢ → ￠, £ → ￡, ¬ → ￢).
+QString toCp932LookAlikes(QString text);
+
+// Largest text file the program reads; bigger files are refused.
+inline constexpr qint64 kMaxTextFileBytes = 64 * 1024 * 1024;
+
+struct TextFile {
+    enum class Status { Ok, Missing, Unreadable, TooLarge, BadBytes };
+    QString text;           // empty unless Ok or BadBytes
+    Status status = Status::Ok;
+    qsizetype badBytes = 0; // with BadBytes: how many were replaced by U+FFFD
+    bool usable() const { return status == Status::Ok || status == Status::BadBytes; }
+};
+TextFile readTextFile(const QString& path);
+
+// A Japanese sentence describing a read problem with `path`, empty when Ok.
+QString readProblemMessage(const TextFile& file, const QString& path);
+
+struct WriteResult {
+    bool ok = true;
+    QString error; // Japanese description naming the file when !ok
+};
+// Replaces the file atomically (temporary file, then rename). Nothing is
+// written when the text holds characters code page 932 cannot hold.
+WriteResult writeTextFile(const QString& path, QStringView text);
+// Appends the text to the file (created when missing) in one write.
+WriteResult appendTextFile(const QString& path, QStringView text);
+// Creates an empty file when none exists; leaves an existing one unchanged.
+WriteResult touchFile(const QString& path);
+
+// Splits text into lines the way the program reads files line by line: a
+// line ends at CR LF, a lone CR or a lone LF; a last line without a break
+// still counts; the break after the last line does not start another one.
+QStringList splitLines(QStringView text);
+
+// The folder of a path including its trailing separator ("" when none).
+QString folderOf(const QString& path);
+
+} // namespace lumo

@@ -1,0 +1,116 @@
+#include "ui/platform.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QHash>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QScreen>
+#include <QSoundEffect>
+#include <QUrl>
+
+namespace lumo {
+namespace {
+
+QMessageBox::StandardButton ask(QWidget* parent, const QString& text, const QString& title,
+                                QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, text, buttons, parent);
+    box.setDefaultButton(defaultButton);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+class QtDialogs final : public Dialogs {
+public:
+    void notice(QWidget* parent, const QString& text, const QString& title) override
+    {
+        ask(parent, text, title, QMessageBox::Ok, QMessageBox::Ok);
+    }
+    bool question(QWidget* parent, const QString& text, const QString& title) override
+    {
+        return ask(parent, text, title, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+    }
+    bool confirm(QWidget* parent, const QString& text, const QString& title) override
+    {
+        return ask(parent, text, title, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
+    }
+    std::optional<QString> input(QWidget* parent, const QString& prompt, const QString& title,
+                                 const QString& defaultText) override
+    {
+        bool ok = false;
+        QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, defaultText, &ok);
+        if (!ok)
+            return std::nullopt;
+        return text;
+    }
+    std::optional<QString> saveFile(QWidget* parent, const QString& title, const QString& filter) override
+    {
+        // "*.*" means every file on Windows; here a name needs no dot.
+        QString shown = filter;
+        shown.replace(QStringLiteral("*.*"), QStringLiteral("*"));
+        const QString path = QFileDialog::getSaveFileName(parent, title, QString(), shown, nullptr,
+                                                          QFileDialog::DontConfirmOverwrite);
+        if (path.isEmpty())
+            return std::nullopt;
+        return path;
+    }
+};
+
+class QtSound final : public Sound {
+public:
+    void play(const QString& wavPath) override
+    {
+        // One effect per file, kept for the run; playing never blocks and a
+        // missing file or audio device just stays silent.
+        QSoundEffect*& effect = m_effects[wavPath];
+        if (!effect) {
+            effect = new QSoundEffect(qApp);
+            effect->setSource(QUrl::fromLocalFile(wavPath));
+        }
+        effect->stop();
+        effect->play();
+    }
+
+private:
+    QHash<QString, QSoundEffect*> m_effects;
+};
+
+class DesktopShell final : public Shell {
+public:
+    void open(const QString& path) override { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
+};
+
+class QtScreen final : public Screen {
+public:
+    QSize pixels() const override
+    {
+        const QScreen* s = QGuiApplication::primaryScreen();
+        return s ? s->size() : QSize(1024, 768);
+    }
+};
+
+} // namespace
+
+Dialogs& Dialogs::real()
+{
+    static QtDialogs d;
+    return d;
+}
+Sound& Sound::real()
+{
+    static QtSound s;
+    return s;
+}
+Shell& Shell::real()
+{
+    static DesktopShell s;
+    return s;
+}
+Screen& Screen::real()
+{
+    static QtScreen s;
+    return s;
+}
+
+} // namespace lumo

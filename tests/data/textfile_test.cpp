@@ -1,0 +1,140 @@
+#include "data/textfile.h"
+
+#include "support/fakes.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace lumo;
+
+namespace {
+
+QByteArray iconvToCp932(const QString& text)
+{
+    QProcess p;
+    p.start(QStringLiteral("iconv"), {QStringLiteral("-f"), QStringLiteral("UTF-8"), QStringLiteral("-t"),
+                                      QStringLiteral("CP932")});
+    p.write(text.toUtf8());
+    p.closeWriteChannel();
+    p.waitForFinished();
+    return p.readAllStandardOutput();
+}
+
+} // namespace
+
+TEST(Cp932, WindowsCharactersRoundTripAndMatchIconv)
+{
+    // Characters where Windows-31J differs from plain Shift_JIS, half-width
+    // katakana, the yen sign's byte and line breaks.
+    const QString text = QStringLiteral("① ～ － ￥ ∥ ￢ ｱﾙﾌｧﾍﾞｯﾄ 漢字かなカナ\\ABC\r\nline2\r\n");
+    const Encoded e = encodeCp932(text);
+    ASSERT_TRUE(e.ok());
+    EXPECT_EQ(e.bytes, iconvToCp932(text));
+    const Decoded d = decodeCp932(e.bytes);
+    EXPECT_EQ(d.badBytes, 0);
+    EXPECT_EQ(d.text, text);
+}
+
+TEST(Cp932, EveryValidByteSequenceRoundTrips)
+{
+    // All single bytes and all double bytes that decode without error come
+    // back byte for byte; this covers the control bytes ICU swaps.
+    QByteArray singles;
+    for (int b = 0; b < 0x80; ++b)
+        singles.append(char(b));
+    for (int b = 0xA1; b <= 0xDF; ++b)
+        singles.append(char(b));
+    Decoded d = decodeCp932(singles);
+    ASSERT_EQ(d.badBytes, 0);
+    EXPECT_EQ(d.text.at(0x1A), QChar(0x1A));
+    EXPECT_EQ(d.text.at(0x1C), QChar(0x1C));
+    EXPECT_EQ(d.text.at(0x7F), QChar(0x7F));
+    EXPECT_EQ(encodeCp932(d.text).bytes, singles);
+
+    int checked = 0;
+    for (int lead = 0x81; lead <= 0xFC; ++lead) {
+        if (lead >= 0xA0 && lead <= 0xDF)
+            continue;
+        for (int trail = 0x40; trail <= 0xFC; ++trail) {
+            if (trail == 0x7F)
+                continue;
+            QByteArray pair;
+            pair.append(char(lead)).append(char(trail));
+            const Decoded one = decodeCp932(pair);
+            if (one.badBytes || one.text.size() != 1 || (one.text.at(0).unicode() >= 0xE000 && one.text.at(0).unicode() < 0xF900))
+                continue; // unassigned, or user-defined area
+            const Encoded back = encodeCp932(one.text);
+            // Windows maps some duplicates (NEC and IBM extensions) to one
+            // preferred byte pair; the text still round-trips.
+            ASSERT_TRUE(back.ok());
+            EXPECT_EQ(decodeCp932(back.bytes).text, one.text);
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 7000);
+}
+
+TEST(Cp932, InvalidBytesBecomeReplacementCharactersAndAreCounted)
+{
+    // A lone lead byte at the end, a lead byte followed by a control byte, and an undefined byte.
+    const QByteArray bytes = QByteArray("ab\x82\x0d\x0a", 5) + QByteArray("\xA0xy\x81", 4);
+    const Decoded d = decodeCp932(bytes);
+    EXPECT_EQ(d.badBytes, 3);
+    EXPECT_EQ(d.text, QStringLiteral("ab\uFFFD\r\n\uFFFDxy\uFFFD"));
+}
+
+TEST(Cp932, UnmappableCharactersAreNamedAndNothingIsEncoded)
+{
+    const Encoded e = encodeCp932(QStringLiteral("ok 〜 é 😀 〜"));
+    EXPECT_FALSE(e.ok());
+    EXPECT_EQ(e.unmappable, QStringLiteral("〜é😀"));
+    EXPECT_TRUE(e.bytes.isEmpty());
+    EXPECT_EQ(toCp932LookAlikes(QStringLiteral("〜−‖¢£¬")), QStringLiteral("～－∥￠￡￢"));
+    EXPECT_TRUE(encodeCp932(toCp932LookAlikes(QStringLiteral("〜−‖¢£¬"))).ok());
+}
+
+TEST(SplitLines, BreaksAndTheLastLine)
+{
+    EXPECT_EQ(splitLines(u""), QStringList());
+    EXPECT_EQ(splitLines(u"a"), QStringList{"a"});
+    EXPECT_EQ(splitLines(u"a\r\n"), QStringList{"a"});
+    EXPECT_EQ(splitLines(u"a\r\n\r\nb"), (QStringList{"a", "", "b"}));
+    EXPECT_EQ(splitLines(u"a\nb\rc\r\n"), (QStringList{"a", "b", "c"}));
+    EXPECT_EQ(splitLines(u"\r\n"), QStringList{""});
+}
+
+TEST(TextFiles, ReadWriteAppendAndProblems)
+{
+    test::TempProgramFolder folder;
+    const QString path = folder.path() + QStringLiteral("a.dat");
+    EXPECT_EQ(readTextFile(path).status, TextFile::Status::Missing);
+    EXPECT_TRUE(readProblemMessage(readTextFile(path), path).contains(QStringLiteral("a.dat")));
+
+    ASSERT_TRUE(writeTextFile(path, u"apple,りんご\r\n").ok);
+    EXPECT_EQ(folder.readBytes(QStringLiteral("a.dat")), test::cp932Bytes(QStringLiteral("apple,りんご\n")));
+    ASSERT_TRUE(appendTextFile(path, u"x,y").ok);
+    const TextFile back = readTextFile(path);
+    EXPECT_EQ(back.status, TextFile::Status::Ok);
+    EXPECT_EQ(back.text, QStringLiteral("apple,りんご\r\nx,y"));
+
+    // Replacing is all or nothing: an unmappable character leaves the old file.
+    const WriteResult bad = writeTextFile(path, u"é");
+    EXPECT_FALSE(bad.ok);
+    EXPECT_TRUE(bad.error.contains(QStringLiteral("é")));
+    EXPECT_EQ(readTextFile(path).text, back.text);
+
+    folder.writeBytes(QStringLiteral("bad.dat"), QByteArray("ok\x82", 3));
+    const TextFile broken = readTextFile(folder.path() + QStringLiteral("bad.dat"));
+    EXPECT_EQ(broken.status, TextFile::Status::BadBytes);
+    EXPECT_TRUE(broken.usable());
+    EXPECT_EQ(broken.text.left(2), QStringLiteral("ok"));
+    EXPECT_TRUE(readProblemMessage(broken, QStringLiteral("/x/bad.dat")).contains(QStringLiteral("bad.dat")));
+
+    EXPECT_FALSE(writeTextFile(folder.path() + QStringLiteral("no/such/dir/x.dat"), u"x").ok);
+    EXPECT_TRUE(touchFile(folder.path() + QStringLiteral("new.dat")).ok);
+    EXPECT_TRUE(folder.exists(QStringLiteral("new.dat")));
+    EXPECT_TRUE(folder.readBytes(QStringLiteral("new.dat")).isEmpty());
+}

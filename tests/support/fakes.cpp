@@ -1,0 +1,120 @@
+#include "support/fakes.h"
+
+#include "app/programfolder.h"
+#include "data/textfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace lumo::test {
+
+void ScriptedDialogs::notice(QWidget*, const QString& text, const QString& title)
+{
+    shown.push_back({Shown::Notice, text, title, {}});
+}
+
+bool ScriptedDialogs::question(QWidget*, const QString& text, const QString& title)
+{
+    shown.push_back({Shown::Question, text, title, {}});
+    if (answers.empty())
+        return true;
+    const bool a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+bool ScriptedDialogs::confirm(QWidget*, const QString& text, const QString& title)
+{
+    shown.push_back({Shown::Confirm, text, title, {}});
+    if (answers.empty())
+        return true;
+    const bool a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+std::optional<QString> ScriptedDialogs::input(QWidget*, const QString& prompt, const QString& title,
+                                              const QString& defaultText)
+{
+    shown.push_back({Shown::Input, prompt, title, defaultText});
+    if (inputs.empty())
+        return std::nullopt;
+    auto a = inputs.front();
+    inputs.pop_front();
+    return a;
+}
+
+std::optional<QString> ScriptedDialogs::saveFile(QWidget*, const QString& title, const QString& filter)
+{
+    shown.push_back({Shown::SaveFile, {}, title, filter});
+    if (saveFiles.empty())
+        return std::nullopt;
+    auto a = saveFiles.front();
+    saveFiles.pop_front();
+    return a;
+}
+
+QStringList ScriptedDialogs::texts() const
+{
+    QStringList list;
+    for (const Shown& s : shown)
+        list.append(s.text);
+    return list;
+}
+
+int ScriptedDialogs::count(Shown::Kind kind) const
+{
+    return int(std::count_if(shown.begin(), shown.end(), [kind](const Shown& s) { return s.kind == kind; }));
+}
+
+struct TempProgramFolder::Impl {
+    QTemporaryDir dir;
+};
+
+TempProgramFolder::TempProgramFolder() : m_impl(new Impl)
+{
+    EXPECT_TRUE(m_impl->dir.isValid());
+    setProgramFolder(path());
+}
+
+TempProgramFolder::~TempProgramFolder()
+{
+    setProgramFolder(QString());
+    delete m_impl;
+}
+
+QString TempProgramFolder::path() const { return m_impl->dir.path() + u'/'; }
+
+QByteArray cp932Bytes(const QString& text)
+{
+    QString crlf = text;
+    crlf.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    crlf.replace(u'\n', QStringLiteral("\r\n"));
+    const Encoded e = encodeCp932(crlf);
+    EXPECT_TRUE(e.ok()) << qPrintable(e.unmappable);
+    return e.bytes;
+}
+
+void TempProgramFolder::write(const QString& name, const QString& text) const { writeBytes(name, cp932Bytes(text)); }
+
+void TempProgramFolder::writeBytes(const QString& name, const QByteArray& bytes) const
+{
+    QFile f(path() + name);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray TempProgramFolder::readBytes(const QString& name) const
+{
+    QFile f(path() + name);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+bool TempProgramFolder::exists(const QString& name) const { return QFile::exists(path() + name); }
+
+} // namespace lumo::test
