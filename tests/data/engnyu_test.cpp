@@ -1,0 +1,267 @@
+#include "data/engnyu.h"
+
+#include "data/course.h"
+#include "data/savefile.h"
+#include "data/textfile.h"
+#include "support/fakes.h"
+#include "ui/richtextbox.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace lumo;
+using lumo::test::Shown;
+
+namespace {
+
+class WordEntry : public ::testing::Test {
+  protected:
+    void SetUp() override
+    {
+        window = std::make_unique<Engnyu>();
+        window->setAttribute(Qt::WA_DeleteOnClose, false);
+    }
+
+    // Shows the window and gives it the keyboard, so focus moves are real.
+    bool activate()
+    {
+        window->show();
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window.get());
+    }
+
+    QLineEdit* box(int i) const { return window->findChild<QLineEdit*>(QStringLiteral("Text1(%1)").arg(i)); }
+    QPushButton* key(int k) const { return window->findChild<QPushButton*>(QStringLiteral("cmdKey1(%1)").arg(k)); }
+    QString entryText() const { return window->RichTextBox1->Text(); }
+
+    // Types Japanese the way an input method hands it over.
+    static void commit(QWidget* w, const QString& text)
+    {
+        QInputMethodEvent event;
+        event.setCommitString(text);
+        QApplication::sendEvent(w, &event);
+    }
+
+    static void focusOut(QWidget* w, Qt::FocusReason reason)
+    {
+        QFocusEvent event(QEvent::FocusOut, reason);
+        QApplication::sendEvent(w, &event);
+    }
+
+    QString file(const QString& name) const { return folder.path() + name; }
+
+    lumo::test::Platform platform;
+    lumo::test::TempProgramFolder folder;
+    std::unique_ptr<Engnyu> window;
+};
+
+TEST_F(WordEntry, RowsAndSymbolButtonsAreBuiltFromTheirTemplates)
+{
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("英単語入力"));
+    ASSERT_EQ(window->Label1.size(), 3u);
+    ASSERT_EQ(window->Text1.size(), 3u);
+    ASSERT_EQ(window->cmdKey1.size(), 11u);
+    EXPECT_EQ(window->Label1[0]->text(), QStringLiteral("英単語"));
+    EXPECT_EQ(window->Label1[1]->text(), QStringLiteral("日本語訳"));
+    EXPECT_EQ(window->Label1[2]->text(), QStringLiteral("発音　など"));
+    EXPECT_EQ(window->findChild<QPushButton*>(QStringLiteral("cmdSave"))->text(), QStringLiteral("データ保存"));
+
+    QString captions;
+    for (int k = 0; k < 11; ++k) {
+        ASSERT_NE(key(k), nullptr) << k;
+        captions += key(k)->text();
+        if (k > 0) { // one row, left to right, never overlapping
+            EXPECT_EQ(key(k)->y(), key(0)->y());
+            EXPECT_GE(key(k)->x(), key(k - 1)->geometry().right());
+        }
+    }
+    EXPECT_EQ(captions, QStringLiteral("αэδΛηｏ∫θ:'`"));
+
+    for (int i = 1; i < 3; ++i) {
+        ASSERT_NE(box(i), nullptr);
+        EXPECT_EQ(box(i)->y(), window->Label1[i]->y());
+        EXPECT_EQ(box(i)->size(), box(0)->size());
+        EXPECT_EQ(window->Label1[i]->x(), window->Label1[0]->x());
+        EXPECT_GT(window->Label1[i]->y(), window->Label1[i - 1]->geometry().bottom());
+        EXPECT_GT(box(i)->y(), box(i - 1)->geometry().bottom());
+    }
+}
+
+TEST_F(WordEntry, LeavingEachBoxAppendsItsContent)
+{
+    ASSERT_TRUE(activate());
+    box(0)->setFocus();
+    QTest::keyClicks(box(0), QStringLiteral("apple"));
+    QTest::keyClick(box(0), Qt::Key_Tab);
+    EXPECT_EQ(entryText(), QStringLiteral("\r\napple,"));
+
+    ASSERT_TRUE(box(1)->hasFocus());
+    commit(box(1), QStringLiteral("りんご"));
+    QTest::keyClick(box(1), Qt::Key_Tab);
+    EXPECT_EQ(entryText(), QStringLiteral("\r\napple,りんご,"));
+    EXPECT_EQ(box(0)->text(), QStringLiteral("apple")); // the boxes are never cleared
+
+    // Clicking into the entry text also takes the focus away.
+    QTest::mouseClick(window->RichTextBox1->viewport(), Qt::LeftButton);
+    EXPECT_EQ(entryText(), QStringLiteral("\r\napple,りんご,,"));
+}
+
+TEST_F(WordEntry, SymbolButtonFirstTakesTheFocusThenAddsItsSymbol)
+{
+    ASSERT_TRUE(activate());
+    box(2)->setFocus(); // the English box, focused at opening, is left: a lone comma line
+    QTest::keyClicks(box(2), QStringLiteral("pl"));
+    QTest::mouseClick(key(0), Qt::LeftButton);
+    EXPECT_EQ(entryText(), QStringLiteral("\r\n,pl,")); // the box's content went first
+    EXPECT_EQ(box(2)->text(), QStringLiteral("plα"));
+    EXPECT_TRUE(key(0)->hasFocus());
+
+    QTest::mouseClick(key(5), Qt::LeftButton);
+    QTest::mouseClick(key(8), Qt::LeftButton);
+    EXPECT_EQ(box(2)->text(), QStringLiteral("plαｏ:"));
+    EXPECT_EQ(entryText(), QStringLiteral("\r\n,pl,")); // further clicks only add symbols
+}
+
+TEST_F(WordEntry, EnteringAndLeavingTheEmptyEnglishBoxTwiceAddsTwoLines)
+{
+    ASSERT_TRUE(activate());
+    for (int pass = 0; pass < 2; ++pass) {
+        box(0)->setFocus();
+        key(0)->setFocus();
+    }
+    EXPECT_EQ(entryText(), QStringLiteral("\r\n,\r\n,"));
+    EXPECT_EQ(box(2)->text(), QString()); // taking the focus is not a click
+}
+
+TEST_F(WordEntry, OnlyFocusMovesInsideTheWindowAppend)
+{
+    focusOut(box(0), Qt::ActiveWindowFocusReason); // another window came to the front
+    focusOut(box(0), Qt::PopupFocusReason);        // the box's context menu opened
+    EXPECT_EQ(entryText(), QString());
+    focusOut(box(0), Qt::MouseFocusReason);
+    focusOut(box(2), Qt::BacktabFocusReason);
+    EXPECT_EQ(entryText(), QStringLiteral("\r\n,,"));
+}
+
+TEST_F(WordEntry, SavedFileLoadsBackAsTheSamePairs)
+{
+    const QString path = file("mine.dat");
+    platform.dialogs.saveFiles = {path};
+    window->Text1[0]->setText(QStringLiteral("apple"));
+    window->Text1[1]->setText(QStringLiteral("りんご"));
+    window->Text1[2]->setText(QStringLiteral("αpl"));
+    for (int i = 0; i < 3; ++i)
+        window->Text1_LostFocus(i);
+    window->Text1[0]->setText(QStringLiteral("take off"));
+    window->Text1[1]->setText(QStringLiteral("離陸する"));
+    window->Text1[2]->setText(QString());
+    for (int i = 0; i < 3; ++i)
+        window->Text1_LostFocus(i);
+
+    window->cmdSave->click();
+
+    ASSERT_EQ(platform.dialogs.shown.size(), 1u);
+    EXPECT_EQ(platform.dialogs.shown[0].kind, Shown::SaveFile);
+    EXPECT_EQ(platform.dialogs.shown[0].title, QStringLiteral("ファイルを保存する"));
+    EXPECT_EQ(platform.dialogs.shown[0].extra, QStringLiteral("All Files (*.*)"));
+    EXPECT_EQ(folder.readBytes("mine.dat"),
+              lumo::test::cp932Bytes(QStringLiteral("\napple,りんご,αpl,\ntake off,離陸する,,")));
+
+    const TextFile read = readTextFile(path);
+    ASSERT_EQ(read.status, TextFile::Status::Ok);
+    const CourseLines course = parseCourse(read.text, CourseFilter::All);
+    EXPECT_EQ(course.english, (QStringList{"apple", "take off"}));
+    EXPECT_EQ(course.meanings, (QStringList{"りんご,αpl,", "離陸する,,"}));
+}
+
+TEST_F(WordEntry, CancellingTheDialogChangesNothing)
+{
+    folder.write("old.dat", "old,古い\n");
+    window->RichTextBox1->setText(QStringLiteral("\r\nnew,新しい,,"));
+    window->cmdSave_Click(); // no reply scripted: cancelled
+    EXPECT_EQ(platform.dialogs.count(Shown::SaveFile), 1);
+    EXPECT_EQ(platform.dialogs.shown.size(), 1u);
+    EXPECT_EQ(folder.readBytes("old.dat"), lumo::test::cp932Bytes("old,古い\n"));
+    EXPECT_EQ(entryText(), QStringLiteral("\r\nnew,新しい,,"));
+}
+
+TEST_F(WordEntry, SavingOverAnExistingFileReplacesItWithoutAsking)
+{
+    folder.write("set.dat", "a much longer old file,古い内容\nsecond line,二行目\n");
+    window->RichTextBox1->setText(QStringLiteral("\r\ncat,猫,,"));
+    platform.dialogs.saveFiles = {file("set.dat")};
+    EXPECT_EQ(saveToFile(window.get(), *window->RichTextBox1), SaveOutcome::Saved);
+    EXPECT_EQ(platform.dialogs.shown.size(), 1u); // the dialog only, no question
+    EXPECT_EQ(folder.readBytes("set.dat"), lumo::test::cp932Bytes("\ncat,猫,,"));
+}
+
+TEST_F(WordEntry, UnwritablePathShowsTheErrorBoxAndKeepsTheText)
+{
+    folder.write("plain", "not a folder\n");
+    const QString text = QStringLiteral("\r\ndog,犬,,");
+    window->RichTextBox1->setText(text);
+    for (const QString& path : {file("plain/inside.dat"), file("no such folder/x.dat"), folder.path()}) {
+        platform.dialogs.shown.clear();
+        platform.dialogs.saveFiles = {path};
+        window->cmdSave_Click();
+        ASSERT_EQ(platform.dialogs.shown.size(), 2u) << path.toStdString();
+        const Shown& error = platform.dialogs.shown[1];
+        EXPECT_EQ(error.kind, Shown::Notice);
+        EXPECT_EQ(error.title, QStringLiteral("エラー　警告　！！"));
+        EXPECT_FALSE(error.text.isEmpty());
+        EXPECT_EQ(entryText(), text);
+    }
+    EXPECT_EQ(folder.readBytes("plain"), lumo::test::cp932Bytes("not a folder\n"));
+}
+
+TEST_F(WordEntry, InputMethodFormsAreSavedAsTheirCodePageLookAlikes)
+{
+    const QString typed = QStringLiteral("\r\nfrom A to B,A\u301CB,\u2212\u2016\u00A2\u00A3\u00AC,");
+    window->RichTextBox1->setText(typed);
+    platform.dialogs.saveFiles = {file("jis.dat")};
+    EXPECT_EQ(saveToFile(window.get(), *window->RichTextBox1), SaveOutcome::Saved);
+    EXPECT_EQ(folder.readBytes("jis.dat"), lumo::test::cp932Bytes(QStringLiteral("\nfrom A to B,A～B,－∥￠￡￢,")));
+    EXPECT_EQ(entryText(), typed); // what the learner sees is left alone
+}
+
+TEST_F(WordEntry, CharacterTheCodePageCannotHoldFailsWithNothingWritten)
+{
+    folder.write("keep.dat", "old,古い\n");
+    const std::pair<QString, QString> cases[] = {{QStringLiteral("café"), QStringLiteral("é")},
+                                                 {QStringLiteral("smile \U0001F600"), QStringLiteral("\U0001F600")}};
+    for (const auto& [word, bad] : cases) {
+        platform.dialogs.shown.clear();
+        window->RichTextBox1->setText(QStringLiteral("\r\n") + word + QStringLiteral(",意味,,"));
+        platform.dialogs.saveFiles = {file("keep.dat"), file("fresh.dat")};
+        EXPECT_EQ(saveToFile(window.get(), *window->RichTextBox1), SaveOutcome::Failed);
+        EXPECT_EQ(saveToFile(window.get(), *window->RichTextBox1), SaveOutcome::Failed);
+        ASSERT_EQ(platform.dialogs.count(Shown::Notice), 2);
+        EXPECT_EQ(platform.dialogs.shown[1].title, QStringLiteral("エラー　警告　！！"));
+        EXPECT_TRUE(platform.dialogs.shown[1].text.contains(bad)) << platform.dialogs.shown[1].text.toStdString();
+    }
+    EXPECT_EQ(folder.readBytes("keep.dat"), lumo::test::cp932Bytes("old,古い\n"));
+    EXPECT_FALSE(folder.exists("fresh.dat"));
+}
+
+TEST(WordEntryWindow, ClosingUnloadsTheWindow)
+{
+    lumo::test::Platform platform;
+    QPointer<Engnyu> window = new Engnyu;
+    window->show();
+    window->Text1[0]->setFocus();
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+}
+
+} // namespace
