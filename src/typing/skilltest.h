@@ -1,0 +1,49 @@
+#pragma once
+// The one-minute skill tests: which words each level takes, the countdown
+// and the score text shown at the end.
+#include <QString>
+
+#include <cstdint>
+
+namespace lumo::typing {
+
+enum class TestLevel { Low = 1, Mid = 2, High = 3 };
+
+// The hard test shows its words on cups instead of the keyboard.
+inline bool usesCups(TestLevel level)
+{
+    return level == TestLevel::High;
+}
+
+inline constexpr int kTestSeconds = 60;
+
+// Correct presses minus three times the wrong ones (never overflows: the
+// counts are 16-bit, the score is not).
+inline int testScore(std::int16_t correct, std::int16_t wrong)
+{
+    return int(correct) - 3 * int(wrong);
+}
+
+// "あなたの成績は90点です。１０分あたり900字入力" CR LF and the grade guide.
+QString resultText(int score);
+
+// The countdown of a running test, one tick a second.
+class Countdown {
+  public:
+    void start()
+    {
+        m_left = kTestSeconds;
+        m_running = true;
+    }
+    void stop() { m_running = false; }
+    bool running() const { return m_running; }
+    int secondsLeft() const { return m_left; }
+    // One second less; true when this tick ended the test.
+    bool tick();
+
+  private:
+    int m_left = kTestSeconds;
+    bool m_running = false;
+};
+
+} // namespace lumo::typing
