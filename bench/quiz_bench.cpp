@@ -1,0 +1,124 @@
+// Timings of the quiz's data work on learner-sized and larger inputs: loading
+// a course of the largest size one load takes, looking up examples in a
+// 5 MB example text, and sorting a list of 1000 pairs.
+#include "data/course.h"
+#include "data/examples.h"
+#include "data/sorting.h"
+#include "data/textfile.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QString>
+#include <QStringList>
+
+namespace {
+
+// A course file's text of `lines` distinct pairs, meanings with a note after a comma.
+QString courseText(int lines)
+{
+    QString text;
+    text.reserve(lines * 24);
+    for (int i = 0; i < lines; ++i)
+        text += QStringLiteral("word%1,意味%1,imi\r\n").arg(i);
+    return text;
+}
+
+// An example text of about `bytes` bytes in code page 932: English lines
+// with their Japanese translation, and one sentence with a word found
+// nowhere else near the end.
+const QString& exampleText()
+{
+    static const QString text = [] {
+        constexpr qsizetype kBytes = 5 * 1024 * 1024;
+        const QString english =
+            QStringLiteral("The quick brown fox number %1 jumps over the lazy dog near the station.\r\n");
+        const QString japanese = QStringLiteral("素早い茶色の狐が駅の近くで怠けている犬を飛び越える。%1\r\n");
+        QString t;
+        qsizetype bytes = 0;
+        for (int i = 0; bytes < kBytes; ++i) {
+            const QString pair = english.arg(i) + japanese.arg(i);
+            t += pair;
+            bytes += lumo::encodeCp932(pair).bytes.size();
+            if (bytes > kBytes - 2000 && !t.contains(u" zebrafish "))
+                t += QStringLiteral("We saw a zebrafish in the tank.\r\n水槽でゼブラフィッシュを見た。\r\n");
+        }
+        return t;
+    }();
+    return text;
+}
+
+void BM_ParseCourse32767(benchmark::State& state)
+{
+    const QString text = courseText(lumo::kMaxCoursePairs);
+    for (auto _ : state) {
+        lumo::CourseLines lines = lumo::parseCourse(text, lumo::CourseFilter::All);
+        benchmark::DoNotOptimize(lines);
+    }
+}
+BENCHMARK(BM_ParseCourse32767)->Unit(benchmark::kMillisecond);
+
+void BM_ReadAndParseCourse32767(benchmark::State& state)
+{
+    // The whole load of a course file from bytes: decoding included.
+    const QByteArray bytes = lumo::encodeCp932(courseText(lumo::kMaxCoursePairs)).bytes;
+    for (auto _ : state) {
+        lumo::CourseLines lines = lumo::parseCourse(lumo::decodeCp932(bytes).text, lumo::CourseFilter::All);
+        benchmark::DoNotOptimize(lines);
+    }
+}
+BENCHMARK(BM_ReadAndParseCourse32767)->Unit(benchmark::kMillisecond);
+
+void BM_ExampleLookupHitNearEnd(benchmark::State& state)
+{
+    const lumo::ExampleLookup lookup(exampleText());
+    for (auto _ : state) {
+        std::optional<QString> found = lookup.find(QStringLiteral("zebrafish"));
+        if (!found)
+            state.SkipWithError("not found");
+        benchmark::DoNotOptimize(found);
+    }
+    state.counters["text_chars"] = static_cast<double>(lookup.text().size());
+}
+BENCHMARK(BM_ExampleLookupHitNearEnd)->Unit(benchmark::kMillisecond);
+
+void BM_ExampleLookupMissWithRetry(benchmark::State& state)
+{
+    // A capitalised word found nowhere: the whole text is searched twice.
+    const lumo::ExampleLookup lookup(exampleText());
+    for (auto _ : state) {
+        std::optional<QString> found = lookup.find(QStringLiteral("Xylophone"));
+        benchmark::DoNotOptimize(found);
+    }
+}
+BENCHMARK(BM_ExampleLookupMissWithRetry)->Unit(benchmark::kMillisecond);
+
+void BM_ExampleLookupBuild(benchmark::State& state)
+{
+    // Done once at start-up.
+    for (auto _ : state) {
+        lumo::ExampleLookup lookup(exampleText());
+        benchmark::DoNotOptimize(lookup);
+    }
+}
+BENCHMARK(BM_ExampleLookupBuild)->Unit(benchmark::kMillisecond);
+
+void BM_QuickS1000(benchmark::State& state)
+{
+    QStringList english, meanings;
+    quint32 x = 12345;
+    for (int i = 0; i < 1000; ++i) {
+        x = x * 1103515245u + 12345u; // a fixed scramble, the same every run
+        english.append(QStringLiteral("w%1").arg(x % 5000));
+        meanings.append(QStringLiteral(" 意味%1").arg(x % 4000));
+    }
+    const bool byEnglish = state.range(0) != 0;
+    for (auto _ : state) {
+        lumo::WordPairs sorted = lumo::QuickS(english, meanings, byEnglish);
+        benchmark::DoNotOptimize(sorted);
+    }
+}
+BENCHMARK(BM_QuickS1000)->Arg(1)->Arg(0)->ArgName("byEnglish")->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
