@@ -7,6 +7,7 @@
 //   form1_letters.cpp   on-screen letter buttons and the answer box
 //   form1_windows.cpp   history files, sounds, help and the other windows, ending
 
+#include "data/examples.h"
 #include "ui/richtextbox.h"
 
 #include <QMainWindow>
@@ -106,7 +107,9 @@ public:
     int advanceTicks = 0;
 
     // Procedures.
-    void FiOpen(const QString& filex, int course);
+    // Loads a word-pair file into the word lists; returns a Japanese
+    // description of any problem (missing file, bad lines), empty when none.
+    QString FiOpen(const QString& filex, int course);
     void MondaiSen(const QString& jx, const QString& ex);
     void Monclear();
     void ReibunRead(const QString& ex);
@@ -164,6 +167,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void pick(int index);
     void buildControls();
     void buildMenus();
     void buildLetterButtons();
@@ -177,6 +181,7 @@ private:
     void setCount(const QString& text);
     QString question(const QuestionArray& array, int index) const;
 
+    ExampleLookup m_examples;
     bool m_ending = false;
 };
 

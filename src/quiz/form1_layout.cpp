@@ -261,16 +261,18 @@ void Form1::Form_Load()
     soundOn = true;
     // 4
     programFolder = lumo::programFolder();
+    // Problems with the start-up files are listed in the example box rather
+    // than in message boxes: the window opens either way.
+    QStringList problems;
     // 5: the course list, unfiltered: an empty line is an empty entry.
     {
         const QString path = programFolder + QStringLiteral("filelist.dat");
         const TextFile list = readTextFile(path);
         List1->addItems(splitLines(list.text));
-        if (!list.usable() || list.status == TextFile::Status::BadBytes)
-            Text3->setPlainText(readProblemMessage(list, path));
+        problems.append(readProblemMessage(list, path));
     }
     // 6
-    FiOpen(programFolder + QStringLiteral("eng-1-1.dat"), 0);
+    problems.append(FiOpen(programFolder + QStringLiteral("eng-1-1.dat"), 0));
     // 7
     capitalLetters = false;
     abcLayoutOn = false;
@@ -278,10 +280,13 @@ void Form1::Form_Load()
     {
         QString joined;
         for (const char* name : {"諺.txt", "例文.txt", "例文-2.txt"}) {
-            const TextFile file = RichTextBox2->LoadFile(programFolder + QString::fromUtf8(name));
+            const QString path = programFolder + QString::fromUtf8(name);
+            const TextFile file = RichTextBox2->LoadFile(path);
             joined += RichTextBox2->Text();
+            problems.append(readProblemMessage(file, path));
         }
         RichTextBox2->setText(joined);
+        m_examples = ExampleLookup(joined);
     }
     // 9
     englishInput = true;
@@ -292,6 +297,8 @@ void Form1::Form_Load()
     buildLetterButtons();
     // 11
     txSetumei->setPlainText(kInstructions);
+    problems.removeAll(QString());
+    RichTextBox3->setText(problems.join(QStringLiteral("\r\n")));
 }
 
 void Form1::buildLetterButtons()
