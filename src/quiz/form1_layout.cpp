@@ -86,7 +86,7 @@ void Form1::buildControls()
     const QFont gothic = uiFont(Face::Gothic);
 
     Label1 = label(client, "Label1", QStringLiteral("LUMO-ENGLISH"), QRect(2070, 45, 2835, 540), QColor(0, 192, 0),
-                   QColor(64, 0, 64), uiFont(Face::Serif, 18, true));
+                   QColor(64, 0, 64), uiFont(Face::Serif, 14, true));
     Label1->setAlignment(Qt::AlignCenter);
     Label3 = label(client, "Label3", QStringLiteral("コース選択"), QRect(120, 120, 1695, 375), QColor(255, 255, 0),
                    QColor(0, 0, 128), uiFont(Face::Gothic, 12));
@@ -156,7 +156,10 @@ void Form1::buildControls()
     cmdSelect = button(client, "cmdSelect", QStringLiteral("問題選択単語表示"), QRect(8325, 5265, 975, 465));
     Command2 = button(client, "Command2", QStringLiteral("終了"), QRect(8325, 5760, 1005, 495));
     for (QPushButton* b : {CmdKeytre, cmdCross, CmdNew, cmdNyuryoku, cmdMondai, CmdChange, cmdSelect})
-        b->setFont(uiFont(Face::Gothic, 8));
+        b->setFont(uiFont(Face::Gothic, 7));
+
+    // The instructions lie over the answer area until a course is chosen.
+    txSetumei->raise();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
