@@ -2,6 +2,7 @@
 
 #include "data/textfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -73,4 +74,49 @@ TEST_F(WindowsTest, HelpItems)
     Form1& f = open();
     f.mnuHelpFull->trigger();
     EXPECT_EQ(platform.shell.opened, QStringList{folder.path() + "E-Help.htm"});
+}
+
+#include "crossword/frmcross.h"
+#include "data/engnyu.h"
+#include "help/frmhelpx.h"
+#include "typing/frmkeytre.h"
+
+TEST_F(WindowsTest, EveryWindowOpensOnceAndStaysBesideTheMainWindow)
+{
+    folder.write(QStringLiteral("help.txt"), QStringLiteral("ヘルプの本文\n"));
+    Form1& f = open();
+    f.show();
+    for (int round = 0; round < 2; ++round) {
+        f.CmdKeytre->click();
+        f.mnuKeyTre->trigger();
+        f.cmdCross->click();
+        f.mnuCrossWord->trigger();
+        f.mnuNewQueItem->trigger();
+        f.mnuHelpSimple->trigger();
+    }
+    EXPECT_EQ(f.findChildren<FrmKeyTre*>().size(), 1);
+    EXPECT_EQ(f.findChildren<FrmCross*>().size(), 1);
+    EXPECT_EQ(f.findChildren<Engnyu*>().size(), 1);
+    EXPECT_EQ(f.findChildren<FrmHelpX*>().size(), 1);
+    for (QWidget* w : std::initializer_list<QWidget*>{f.keyTre, f.cross, f.wordEntry, f.help}) {
+        ASSERT_NE(w, nullptr);
+        EXPECT_TRUE(w->isVisible());
+        EXPECT_TRUE(w->isWindow()) << "modeless windows of their own";
+    }
+    EXPECT_TRUE(f.isEnabled());
+    EXPECT_EQ(f.help->RichTextBox1->Text(), QStringLiteral("ヘルプの本文\r\n"));
+
+    // A closed window is created afresh on the next use.
+    f.help->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(f.help, nullptr);
+    f.mnuHelpSimple->trigger();
+    ASSERT_NE(f.help, nullptr);
+    EXPECT_EQ(f.help->windowTitle(), QStringLiteral("HELP"));
+
+    // Ending the program closes every window after saving the history.
+    f.Command2->click();
+    for (QWidget* w : std::initializer_list<QWidget*>{f.keyTre, f.cross, f.wordEntry, f.help})
+        EXPECT_TRUE(!w || !w->isVisible());
+    EXPECT_TRUE(folder.exists(QStringLiteral("LastTraining.dat")));
 }
