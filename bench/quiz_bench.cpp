@@ -1,15 +1,23 @@
 // Timings of the quiz's data work on learner-sized and larger inputs: loading
 // a course of the largest size one load takes, looking up examples in a
-// 5 MB example text, and sorting a list of 1000 pairs.
+// 5 MB example text, sorting a list of 1000 pairs, and the main window's
+// start-up on the shipped content.
+#include "app/programfolder.h"
 #include "data/course.h"
 #include "data/examples.h"
 #include "data/sorting.h"
 #include "data/textfile.h"
+#include "quiz/form1.h"
 
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
+#include <QListWidget>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
 
 namespace {
 
@@ -119,6 +127,71 @@ void BM_QuickS1000(benchmark::State& state)
 }
 BENCHMARK(BM_QuickS1000)->Arg(1)->Arg(0)->ArgName("byEnglish")->Unit(benchmark::kMicrosecond);
 
+void BM_Form1FiOpen32767(benchmark::State& state)
+{
+    // The course file read from disk into the two word lists of the window.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("big.dat"));
+    if (!lumo::writeTextFile(path, courseText(lumo::kMaxCoursePairs)).ok)
+        state.SkipWithError("cannot write the course file");
+    lumo::setProgramFolder(QStringLiteral(LUMO_PROGRAM_DIR));
+    lumo::Form1 form;
+    for (auto _ : state) {
+        form.FiOpen(path, 0);
+        benchmark::DoNotOptimize(form.List2->count());
+    }
+    if (form.List2->count() != lumo::kMaxCoursePairs)
+        state.SkipWithError("not every pair was loaded");
+    lumo::setProgramFolder({});
+}
+BENCHMARK(BM_Form1FiOpen32767)->Unit(benchmark::kMillisecond);
+
+void BM_Form1StartUp(benchmark::State& state)
+{
+    // The window built and loaded on the shipped content: course list, first
+    // course, example text, letter buttons. Shown and painted once with
+    // `show` set.
+    const bool show = state.range(0) != 0;
+    lumo::setProgramFolder(QStringLiteral(LUMO_PROGRAM_DIR));
+    for (auto _ : state) {
+        auto form = std::make_unique<lumo::Form1>();
+        if (show) {
+            form->show();
+            QCoreApplication::processEvents();
+        }
+        state.PauseTiming();
+        form->hide();
+        form.reset();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    lumo::setProgramFolder({});
+}
+BENCHMARK(BM_Form1StartUp)->Arg(0)->Arg(1)->ArgName("show")->Unit(benchmark::kMillisecond);
+
+// The offscreen platform warns once per shown window; keep the table readable.
+QtMessageHandler previousHandler = nullptr;
+void quietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.contains(QLatin1String("propagateSizeHints")))
+        return;
+    if (previousHandler)
+        previousHandler(type, context, message);
+}
+
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    previousHandler = qInstallMessageHandler(quietOffscreen);
+    Q_INIT_RESOURCE(assets);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
