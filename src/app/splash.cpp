@@ -29,14 +29,28 @@ void Form2::Timer1_Timer()
     if (m_ticks > 5 && !m_main)
         m_main = m_loadMain();
     if (m_ticks > 10 && !m_mainShown) {
-        m_mainShown = true;
-        Timer1->stop();
-        if (m_main) {
-            m_main->show();
-            m_main->activateWindow();
-        }
+        showMain();
         close();
     }
+}
+
+void Form2::showMain()
+{
+    m_mainShown = true;
+    Timer1->stop();
+    if (!m_main)
+        m_main = m_loadMain();
+    if (m_main) {
+        m_main->show();
+        m_main->activateWindow();
+    }
+}
+
+void Form2::closeEvent(QCloseEvent* event)
+{
+    if (!m_mainShown)
+        showMain();
+    QWidget::closeEvent(event);
 }
 
 void Form2::paintEvent(QPaintEvent*)

@@ -22,9 +22,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Closing the splash early goes straight on to the main window.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void Form_Load();
+    void showMain();
 
     std::function<QWidget*()> m_loadMain;
     QPointer<QWidget> m_main;

@@ -49,3 +49,19 @@ TEST(Splash, SmallScreenPutsTheWindowAtZeroOnThatAxis)
     EXPECT_EQ(splash.pos().x(), 0);
     EXPECT_EQ(splash.pos().y(), twipsToPixels((9000 - 4860) / 2.0));
 }
+
+TEST(Splash, ClosingItEarlyStillOpensTheMainWindowOnce)
+{
+    test::FixedScreen screen;
+    int loads = 0;
+    QWidget main;
+    auto* splash = new Form2([&] {
+        ++loads;
+        return &main;
+    });
+    splash->show();
+    splash->Timer1_Timer();
+    splash->close();
+    EXPECT_EQ(loads, 1);
+    EXPECT_TRUE(main.isVisible());
+}
