@@ -88,6 +88,7 @@ QLabel* copyOf(const QLabel* templ, const QString& name)
     l->setPalette(templ->palette());
     l->setAutoFillBackground(templ->autoFillBackground());
     l->setAlignment(templ->alignment());
+    l->setWordWrap(templ->wordWrap());
     l->setScaledContents(templ->hasScaledContents());
     if (!templ->pixmap().isNull())
         l->setPixmap(templ->pixmap());
@@ -207,6 +208,7 @@ void FrmKeyTre::buildKeyboardTemplates(QWidget* client)
     lbYubi[0]->setFont(uiFont(Face::Gothic, 11.25, true));
     setColours(lbYubi[0], QColor(), QColor(255, 128, 128));
     lbYubi[0]->setAlignment(Qt::AlignCenter);
+    lbYubi[0]->setWordWrap(true); // 人差指 breaks onto a second line in the narrow label
     lbYubi[0]->hide();
 
     const QSize cup = KeyboardLayout::kCupSize;

@@ -193,6 +193,7 @@ void FrmKeyTre::startTest(typing::TestLevel level)
     m_countdown.start();
     ProgressBar1->setValue(m_countdown.secondsLeft());
     ProgressBar1->show();
+    ProgressBar1->raise(); // over the finger labels it shares its place with
     Timer1->start();
     // Lines follow one another during the test whatever the option shows.
     m_state.autoNext = true;
