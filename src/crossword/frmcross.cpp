@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPalette>
 #include <QRadioButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -71,6 +72,9 @@ void FrmCross::buildControls()
     setTwipsGeometry(op, 4455, 90, 1275, 195);
     op->setFont(uiFont(Face::Gothic, 8));
     setColours(op, kHeadingText);
+    QPalette indicator = op->palette(); // the round mark stays light on the dark window
+    indicator.setColor(QPalette::Base, Qt::white);
+    op->setPalette(indicator);
     opRightDown.push_back(op);
 
     Shape1 = new QWidget(surface);
