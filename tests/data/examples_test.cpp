@@ -77,12 +77,6 @@ TEST(ExampleLookupWalk, KeepsOnlyTwoHundredCharactersBeforeADistantMatch)
     EXPECT_EQ(*found, QString(200, u'x') + u" make it.\r\r\n訳\r"_qs);
 }
 
-TEST(ExampleLookupWalk, MatchWithinTwoHundredCharactersTakesTheWholeLine)
-{
-    const QString text = u"前の行\r\nI make it.\r\n訳\r\n"_qs;
-    EXPECT_EQ(ExampleLookup(text).find(u"make"_qs), u"I make it.\r\r\n訳\r"_qs);
-}
-
 TEST(ExampleLookupWalk, BackOffLandingInALineBreak)
 {
     // "前" CR LF, then a line whose " make " starts after `pad` characters,

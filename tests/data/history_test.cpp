@@ -67,14 +67,6 @@ TEST(HistoryRecording, EnglishFieldIsCaseAndSpaceExact)
     EXPECT_EQ(h.count(u"2001/03/05"_qs), 3);
 }
 
-TEST(HistoryRecording, LongerWordDoesNotJoinTheLineOfItsPrefix)
-{
-    QString h = record({}, u"a"_qs, u"ひとつの"_qs, u"○"_qs);
-    h = record(h, u"an"_qs, u"ひとつの"_qs, u"○"_qs);
-    EXPECT_TRUE(h.endsWith(u"\r\n\r\nan,ひとつの,2001/03/05,○"_qs)) << qPrintable(h);
-    EXPECT_TRUE(h.contains(u"a,ひとつの,2001/03/05,○\r\n"_qs));
-}
-
 TEST(HistoryRecording, MeaningWithCommasDoesNotConfuseTheEnglishField)
 {
     // A meaning that itself holds commas and a mark-like text.
