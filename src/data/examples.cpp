@@ -4,6 +4,8 @@
 
 #include <QStringView>
 
+#include <algorithm>
+
 namespace lumo {
 namespace {
 

@@ -13,11 +13,13 @@ namespace lumo {
 inline constexpr auto kLastTrainingFile = "LastTraining.dat"; // replaced at every exit
 inline constexpr auto kTrainingFile = "Training.dat";         // appended to at every exit
 
-// The history text after recording a judgement (mark "○" or "×") of `english`
-// with `meaning` on `date` (the date of a new line is written 2001/03/05). The mark joins the end of the line whose
-// English field (the text before its first comma) equals `english` exactly; only when no line has that English field
-// does a new line start, preceded by an empty line. The text always gains a CR LF at its end first, so a joined mark
-// leaves one more empty line behind.
+// The history text after recording a judgement (mark "○" or "×") of
+// `english` with `meaning` on `date`. The mark joins the end of the line whose
+// English field (the text before its first comma) equals `english` exactly;
+// only when no line has that English field does a new line
+// "english,meaning,2001/03/05,mark" start, preceded by an empty line. The text
+// always gains a CR LF at its end first, so a joined mark leaves one more
+// empty line behind.
 QString recordJudgement(const QString& history, const QString& english, const QString& meaning, const QString& mark,
                         QDate date);
 
