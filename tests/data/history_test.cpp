@@ -145,20 +145,22 @@ TEST_F(HistorySave, UnwritableLastFileDoesNotStopTheAppend)
     EXPECT_TRUE(QFileInfo(folder.path() + u"LastTraining.dat"_qs).isDir());
 }
 
-TEST_F(HistorySave, ReadOnlyFolderWritesOnlyIntoFilesThatExist)
+TEST_F(HistorySave, ReadOnlyFolderKeepsTheOldLastFile)
 {
     if (::geteuid() == 0)
         GTEST_SKIP() << "root writes into read-only folders";
-    // No "LastTraining.dat" yet: it cannot be made. The existing
-    // "Training.dat" still takes the append.
+    folder.write(u"LastTraining.dat"_qs, u"old,古い,2001/03/04,○"_qs);
     folder.write(u"Training.dat"_qs, u"old,古い,2001/03/04,○\n"_qs);
+    const QByteArray lastBefore = bytes("LastTraining.dat");
     const QFileDevice::Permissions open = QFile::permissions(folder.path());
     ASSERT_TRUE(QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     const HistorySaveResult result = saveHistory(folder.path(), u"x,y,2001/03/05,○"_qs);
     QFile::setPermissions(folder.path(), open);
+    // The old file cannot be replaced and stays whole; the existing file
+    // still takes the append.
     EXPECT_FALSE(result.last.ok);
     EXPECT_TRUE(result.last.error.contains(u"LastTraining.dat"_qs));
-    EXPECT_FALSE(folder.exists(u"LastTraining.dat"_qs));
+    EXPECT_EQ(bytes("LastTraining.dat"), lastBefore);
     EXPECT_TRUE(result.training.ok);
     EXPECT_EQ(bytes("Training.dat"), test::cp932Bytes(u"old,古い,2001/03/04,○\nx,y,2001/03/05,○\n"_qs));
 }
