@@ -208,9 +208,6 @@ WriteResult writeTextFile(const QString& path, QStringView text)
     if (!encoded.ok())
         return unmappableError(path, encoded.unmappable);
     QSaveFile file(path);
-    // A writable file in a folder where no temporary file can be made is
-    // still written, directly.
-    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         return fileError(path, file.errorString());
     if (file.write(encoded.bytes) != encoded.bytes.size() || !file.commit())
