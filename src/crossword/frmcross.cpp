@@ -74,6 +74,7 @@ void FrmCross::buildControls()
     setColours(op, kHeadingText);
     QPalette indicator = op->palette(); // the round mark stays light on the dark window
     indicator.setColor(QPalette::Base, Qt::white);
+    indicator.setColor(QPalette::Text, Qt::black);
     op->setPalette(indicator);
     opRightDown.push_back(op);
 
