@@ -64,9 +64,12 @@ QString HistorySaveResult::errors() const
 HistorySaveResult saveHistory(const QString& folder, const QString& history)
 {
     const QString base = withSeparator(folder);
+    // Words from a damaged course file may carry characters no file can hold;
+    // they are saved as "?" rather than losing the whole run.
+    const QString text = toStorableText(history);
     HistorySaveResult result;
-    result.last = writeTextFile(base + QLatin1String(kLastTrainingFile), history);
-    result.training = appendTextFile(base + QLatin1String(kTrainingFile), history + kCrLf);
+    result.last = writeTextFile(base + QLatin1String(kLastTrainingFile), text);
+    result.training = appendTextFile(base + QLatin1String(kTrainingFile), text + kCrLf);
     return result;
 }
 

@@ -138,6 +138,18 @@ QString toCp932LookAlikes(QString text)
     return text;
 }
 
+QString toStorableText(const QString& text, QChar replacement)
+{
+    QString result = toCp932LookAlikes(text);
+    const Encoded encoded = encodeCp932(result);
+    for (qsizetype i = 0; i < encoded.unmappable.size(); ++i) {
+        const bool pair = encoded.unmappable.at(i).isHighSurrogate() && i + 1 < encoded.unmappable.size();
+        result.replace(encoded.unmappable.mid(i, pair ? 2 : 1), QString(replacement));
+        i += pair ? 1 : 0;
+    }
+    return result;
+}
+
 TextFile readTextFile(const QString& path)
 {
     TextFile result;

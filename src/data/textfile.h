@@ -28,6 +28,10 @@ Encoded encodeCp932(QStringView text);
 // look-alikes code page 932 holds (〜 → ～, − → －, ‖ → ∥, ¢ → ￠, £ → ￡, ¬ → ￢).
 QString toCp932LookAlikes(QString text);
 
+// The text with the look-alikes above and every other character code page
+// 932 cannot hold replaced by `replacement`, so that it can always be written.
+QString toStorableText(const QString& text, QChar replacement = u'?');
+
 // Largest text file the program reads; bigger files are refused.
 inline constexpr qint64 kMaxTextFileBytes = 64 * 1024 * 1024;
 

@@ -138,3 +138,9 @@ TEST(TextFiles, ReadWriteAppendAndProblems)
     EXPECT_TRUE(folder.exists(QStringLiteral("new.dat")));
     EXPECT_TRUE(folder.readBytes(QStringLiteral("new.dat")).isEmpty());
 }
+
+TEST(Cp932, StorableTextReplacesWhatCannotBeHeld)
+{
+    EXPECT_EQ(toStorableText(QStringLiteral("a\uFFFDb〜😀é")), QStringLiteral("a?b～??"));
+    EXPECT_TRUE(encodeCp932(toStorableText(QStringLiteral("😀x😀"))).ok());
+}
