@@ -281,15 +281,10 @@ void Form1::Form_Load()
     abcLayoutOn = false;
     // 8: the example text, the three files joined in order.
     {
-        QString joined;
-        for (const char* name : {"諺.txt", "例文.txt", "例文-2.txt"}) {
-            const QString path = programFolder + QString::fromUtf8(name);
-            const TextFile file = RichTextBox2->LoadFile(path);
-            joined += RichTextBox2->Text();
-            problems.append(readProblemMessage(file, path));
-        }
-        RichTextBox2->setText(joined);
-        m_examples = ExampleLookup(joined);
+        ExampleText examples = loadExampleText(programFolder);
+        problems.append(examples.problems);
+        m_examples = ExampleLookup(examples.text);
+        RichTextBox2->setText(std::move(examples.text));
     }
     // 9
     englishInput = true;
