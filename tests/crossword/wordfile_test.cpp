@@ -14,6 +14,11 @@ struct LineCase {
     const char16_t* meaning;
 };
 
+void PrintTo(const LineCase& c, std::ostream* os)
+{
+    *os << '"' << QString::fromUtf16(c.line).toStdString() << '"';
+}
+
 class WordLine : public ::testing::TestWithParam<LineCase> {};
 
 TEST_P(WordLine, FollowsTheLineRules)
