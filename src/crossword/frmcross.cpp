@@ -53,6 +53,7 @@ void FrmCross::buildControls()
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize); // the window keeps its designed size
     surface = new CrossSurface(this);
     surface->setObjectName(QStringLiteral("surface"));
     surface->setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
