@@ -3,6 +3,7 @@
 
 #include "app/programfolder.h"
 #include "data/course.h"
+#include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
 
@@ -24,10 +25,7 @@ const QColor kBlue(0, 0, 255);
 template <class W>
 W* control(QWidget* parent, const char* name, int left, int top, int width, int height)
 {
-    auto* w = new W(parent);
-    w->setObjectName(QString::fromLatin1(name));
-    setTwipsGeometry(w, left, top, width, height);
-    return w;
+    return createControl<W>(parent, QString::fromLatin1(name), QRect(left, top, width, height));
 }
 
 QLabel* label(QWidget* parent, const char* name, const QString& caption, QRect twips, QColor text, QColor back,

@@ -1,20 +1,11 @@
 #include "quiz/quizlogic.h"
 
+#include "app/module1.h"
 #include "app/random.h"
 
 #include <limits>
 
 namespace lumo {
-
-QString trimSpaces(const QString& text)
-{
-    qsizetype start = 0, end = text.size();
-    while (start < end && text.at(start) == u' ')
-        ++start;
-    while (end > start && text.at(end - 1) == u' ')
-        --end;
-    return text.mid(start, end - start);
-}
 
 bool answerMatches(const QString& typed, const QString& expected)
 {

@@ -11,9 +11,6 @@ namespace lumo {
 // characters count.
 bool answerMatches(const QString& typed, const QString& expected);
 
-// Leading and trailing spaces (U+0020 only) removed.
-QString trimSpaces(const QString& text);
-
 // The number a reply to a numbered choice starts with ("2", " 3 ", "1.6" → 2,
 // "2abc" → 2), rounded half to even; 0 for an empty or non-numeric reply;
 // nullopt when it does not fit a 16-bit integer.

@@ -11,17 +11,6 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
-// Leading and trailing blanks (spaces only) removed.
-QString trimSpaces(const QString& s)
-{
-    qsizetype b = 0, e = s.size();
-    while (b < e && s.at(b) == u' ')
-        ++b;
-    while (e > b && s.at(e - 1) == u' ')
-        --e;
-    return s.mid(b, e - b);
-}
-
 // `count` random keys of `keys`, each drawn from round(u × 100).
 QString randomKeys(const QString& keys, int count)
 {

@@ -2,6 +2,7 @@
 #include "typing/frmkeytre.h"
 
 #include "typing/keyboard.h"
+#include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/keycodes.h"
 #include "ui/platform.h"
@@ -33,17 +34,10 @@ QColor toColor(typing::Rgb c)
     return QColor(c.r, c.g, c.b);
 }
 
-template <class W> W* control(QWidget* parent, const QString& name, QRect twips)
-{
-    auto* w = new W(parent);
-    w->setObjectName(name);
-    setTwipsGeometry(w, twips.x(), twips.y(), twips.width(), twips.height());
-    return w;
-}
 
 QLabel* label(QWidget* parent, const QString& name, const QString& caption, QRect twips)
 {
-    auto* l = control<QLabel>(parent, name, twips);
+    auto* l = createControl<QLabel>(parent, name, twips);
     l->setTextFormat(Qt::PlainText);
     l->setText(caption);
     return l;
@@ -51,7 +45,7 @@ QLabel* label(QWidget* parent, const QString& name, const QString& caption, QRec
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, QRect twips)
 {
-    auto* b = control<QPushButton>(parent, QString::fromLatin1(name), twips);
+    auto* b = createControl<QPushButton>(parent, QString::fromLatin1(name), twips);
     b->setText(caption);
     b->setFont(uiFont(Face::Gothic, 9, true));
     return b;
@@ -71,7 +65,7 @@ QPixmap picture(const QString& resource, QSize pixels, qreal ratio)
 
 QLabel* pictureLabel(QWidget* parent, const QString& name, QRect twips, const QPixmap& pm)
 {
-    auto* l = control<QLabel>(parent, name, twips);
+    auto* l = createControl<QLabel>(parent, name, twips);
     l->setPixmap(pm);
     l->setScaledContents(true);
     return l;
@@ -159,11 +153,11 @@ void FrmKeyTre::buildControls()
 
     buildKeyboardTemplates(client);
 
-    ProgressBar1 = control<QProgressBar>(client, QStringLiteral("ProgressBar1"), {1260, 4905, 5505, 195});
+    ProgressBar1 = createControl<QProgressBar>(client, QStringLiteral("ProgressBar1"), {1260, 4905, 5505, 195});
     ProgressBar1->setRange(0, typing::kTestSeconds);
     ProgressBar1->setTextVisible(false);
     ProgressBar1->hide();
-    RichTextBox1 = control<RichTextBox>(client, QStringLiteral("RichTextBox1"), {540, 2430, 735, 555});
+    RichTextBox1 = createControl<RichTextBox>(client, QStringLiteral("RichTextBox1"), {540, 2430, 735, 555});
     RichTextBox1->hide();
 
     cmdRepeat = button(client, "cmdRepeat", QStringLiteral("繰り返す(&R)"), {1260, 5175, 1320, 510});
