@@ -1,4 +1,7 @@
 #include "data/course.h"
+#include "data/textfile.h"
+
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -53,4 +56,20 @@ TEST(SplitMeaning, HeadAndNote)
     EXPECT_EQ(splitMeaning(QStringLiteral(",ringo")).head, QStringLiteral(",ringo"));
     EXPECT_TRUE(splitMeaning(QStringLiteral(",ringo")).note.isEmpty());
     EXPECT_EQ(splitMeaning(QStringLiteral("置く,組,x")).note, QStringLiteral("組,x"));
+}
+
+TEST(ParseCourse, ByteExactFixtureReadsAndWritesBackUnchanged)
+{
+    // Written by iconv's CP932 table: Windows characters, half-width kana,
+    // an empty line and a last line without a line break.
+    const QString path = QStringLiteral(LUMO_FIXTURES_DIR "course-cp932.dat");
+    const TextFile file = readTextFile(path);
+    ASSERT_EQ(file.status, TextFile::Status::Ok);
+    const CourseLines c = parseCourse(file.text, CourseFilter::All);
+    EXPECT_EQ(c.english, (QStringList{"apple", "set", "", "ｱﾙﾌｧﾍﾞｯﾄ", "last"}));
+    EXPECT_EQ(c.meanings, (QStringList{"りんご", "置く,組", "empty", "半角①～－￥∥￢", "最後"}));
+
+    QFile original(path);
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    EXPECT_EQ(encodeCp932(file.text).bytes, original.readAll());
 }
