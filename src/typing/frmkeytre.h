@@ -126,6 +126,7 @@ class FrmKeyTre : public QWidget {
     typing::TrainerState m_state;
     typing::KeyGuide m_guide;
     typing::Countdown m_countdown;
+    bool m_autoNextOption = false; // the 自動出題 setting its check mark shows
 };
 
 } // namespace lumo

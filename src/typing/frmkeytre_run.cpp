@@ -174,8 +174,11 @@ void FrmKeyTre::cmdRepeat_Click()
 
 void FrmKeyTre::mnuAutoNext_Click()
 {
-    m_state.autoNext = !m_state.autoNext;
-    mnuAutoNext->setChecked(m_state.autoNext);
+    // The check mark shows the option; a running test advances whatever it
+    // says and hands over to it when the minute is up.
+    m_autoNextOption = !m_autoNextOption;
+    mnuAutoNext->setChecked(m_autoNextOption);
+    m_state.autoNext = m_autoNextOption || m_countdown.running();
     focusWindow();
 }
 
@@ -224,7 +227,7 @@ void FrmKeyTre::endTest()
     m_countdown.stop();
     Timer1->stop();
     // Auto-advance goes back to what the option shows.
-    m_state.autoNext = mnuAutoNext->isChecked();
+    m_state.autoNext = m_autoNextOption;
 }
 
 void FrmKeyTre::showGuideState()

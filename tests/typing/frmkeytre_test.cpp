@@ -454,6 +454,20 @@ TEST_F(SkillTestWindow, EndOfTestKeepsTheCheckedOption)
     tick(60);
     EXPECT_TRUE(window->state().autoNext);
     EXPECT_TRUE(window->mnuAutoNext->isChecked());
+
+    // Toggled during a test, the mark follows the clicks and the words keep
+    // coming; the last setting applies once the minute is up.
+    window->mnuTestLow->trigger();
+    window->cmdAutoNext->click();
+    EXPECT_FALSE(window->mnuAutoNext->isChecked());
+    typeLine();
+    EXPECT_NE(window->Label2->text(), kEndOfLine);
+    EXPECT_EQ(window->state().charPos, 0);
+    window->cmdAutoNext->click();
+    window->cmdAutoNext->click();
+    EXPECT_FALSE(window->mnuAutoNext->isChecked());
+    tick(60);
+    EXPECT_FALSE(window->state().autoNext);
 }
 
 TEST(TrainerContent, ShippedCoursesAndProverbs)
