@@ -48,10 +48,12 @@ void Form1::cmdDEL_Click() { TextPrintX(QString(), 0); }
 
 void Form1::previewKey(const QString& typed)
 {
-    if (litKey != 0)
-        setColours(key[litKey - 1], kNormal);
+    // Keys that type no character (Shift, arrows, function keys) are not
+    // typed letters: they leave the light and the guide as they are.
     if (typed.isEmpty())
         return;
+    if (litKey != 0)
+        setColours(key[litKey - 1], kNormal);
     QChar c = typed.at(0);
     if (c >= u'A' && c <= u'z') {
         c = capitalLetters ? c.toUpper() : c.toLower();

@@ -83,7 +83,18 @@ TEST_F(LettersTest, NextLetterGuideInTrainingForm)
     EXPECT_EQ(redCaptions(), QStringLiteral("n")) << "only the length counts";
     f.Text2->setText(QStringLiteral("man"));
     EXPECT_EQ(redCaptions(), QString());
+    // Keys that type nothing (Shift, arrows) neither light a button nor
+    // put out the guide: typing "ma" lights a, which the guide turns red.
+    f.show();
+    f.Text2->clear();
+    QTest::keyClicks(f.Text2, QStringLiteral("ma"));
+    EXPECT_EQ(redCaptions(), QStringLiteral("n"));
+    f.Text2->setText(QStringLiteral("m"));
+    QTest::keyClick(f.Text2, Qt::Key_Shift);
+    QTest::keyClick(f.Text2, Qt::Key_Left);
+    EXPECT_EQ(redCaptions(), QStringLiteral("a"));
     // Question form has no guide.
+    f.Text2->setText(QStringLiteral("man"));
     f.cmdMondai_Click();
     f.Text2->setText(QString());
     EXPECT_EQ(redCaptions(), QString());
