@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTextCursor>
 
+#include <algorithm>
 #include <cmath>
 
 namespace lumo {
@@ -35,6 +36,18 @@ void place(QWidget* w, const QRect& twips)
 QString arrayName(const char* name, int index)
 {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+// The boxes hold one line: pasted text ends at its first line break, so an
+// entry can never split a line of the saved course file.
+void keepOneLine(QLineEdit* box)
+{
+    QObject::connect(box, &QLineEdit::textChanged, box, [box](const QString& text) {
+        const auto isBreak = [](QChar c) { return c == u'\r' || c == u'\n'; };
+        const auto cut = std::find_if(text.cbegin(), text.cend(), isBreak);
+        if (cut != text.cend())
+            box->setText(text.first(cut - text.cbegin()));
+    });
 }
 
 } // namespace
@@ -68,6 +81,7 @@ void Engnyu::buildTemplates()
     box->setObjectName(arrayName("Text1", 0));
     place(box, kTextTemplate);
     box->installEventFilter(this);
+    keepOneLine(box);
     Text1.push_back(box);
 
     auto* key = new QPushButton(this);
@@ -108,6 +122,7 @@ void Engnyu::Form_Load()
         box->setFont(Text1[0]->font());
         place(box, QRect(kTextTemplate.x(), top, kTextTemplate.width(), kTextTemplate.height()));
         box->installEventFilter(this);
+        keepOneLine(box);
         box->setVisible(true);
         Text1.push_back(box);
     }

@@ -7,6 +7,7 @@
 #include "ui/richtextbox.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -136,6 +137,21 @@ TEST_F(WordEntry, EnteringAndLeavingTheEmptyEnglishBoxTwiceAddsTwoLines)
     }
     EXPECT_EQ(entryText(), QStringLiteral("\r\n,\r\n,"));
     EXPECT_EQ(box(2)->text(), QString()); // taking the focus is not a click
+}
+
+TEST_F(WordEntry, PastedLineBreaksEndTheBoxText)
+{
+    ASSERT_TRUE(activate());
+    box(0)->setFocus();
+    QGuiApplication::clipboard()->setText(QStringLiteral("apple\r\nりんご,"));
+    box(0)->paste();
+    EXPECT_EQ(box(0)->text(), QStringLiteral("apple"));
+    box(1)->setFocus();
+    box(1)->insert(QStringLiteral("りんご\nの実"));
+    box(2)->setText(QStringLiteral("\rpl"));
+    key(0)->setFocus();
+    EXPECT_EQ(entryText(), QStringLiteral("\r\napple,りんご,")); // one line per entry
+    EXPECT_EQ(box(2)->text(), QString());
 }
 
 TEST_F(WordEntry, OnlyFocusMovesInsideTheWindowAppend)
