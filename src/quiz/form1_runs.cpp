@@ -103,7 +103,7 @@ void Form1::Hantei()
         if (questionForm) {
             Command3->setEnabled(false);
             RichTextBox3->setText(QStringLiteral("正解または間違いのボタンをチェックして下さい。"));
-        } else if (!question(meaning, cur).isEmpty()) {
+        } else if (!question(english, cur).isEmpty()) {
             Command3->setEnabled(false);
             Timer1->start();
         } else {
@@ -128,7 +128,9 @@ void Form1::Hantei()
     Text2->clear();
     Text2->setFocus();
     if (!question(english, cur).isEmpty()) {
-        while (cur <= questionTotal && question(pendingMeaning, cur).isEmpty())
+        // A question is pending while its English is: a meaning may be
+        // empty (a course line ending in its comma) and is still asked.
+        while (cur <= questionTotal && question(pendingEnglish, cur).isEmpty())
             ++cur;
         Mondai();
     } else {
@@ -207,9 +209,7 @@ void Form1::Saihyozi()
                 return;
             }
             Text3->clear();
-            selectedCount = 1;
-            while (selectedCount <= questionTotal && pendingMeaning[selectedCount].isEmpty())
-                ++selectedCount;
+            selectedCount = firstPending;
             Mondai();
         } else {
             const std::optional<QString> reply = dialogs().input(

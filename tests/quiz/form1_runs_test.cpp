@@ -67,6 +67,32 @@ TEST_F(RunTest, RetryAnsweredNoDiscardsTheSelection)
     EXPECT_EQ(f.richDatakioku->Text(), history);
 }
 
+TEST_F(RunTest, AQuestionWithAnEmptyMeaningIsAskedAndRetried)
+{
+    // "foo," loads with an empty meaning: it is still a question of the pass.
+    folder.write(QStringLiteral("eng-1-1.dat"), QStringLiteral("apple,りんご\nfoo,\n"));
+    Form1& f = open();
+    pick({0, 1});
+    f.cmdMondai_Click();
+    answer(QStringLiteral("apple"));
+    EXPECT_EQ(f.Text5->text(), QStringLiteral("問題  2"));
+    EXPECT_TRUE(platform.dialogs.shown.empty());
+    platform.dialogs.answers = {true};
+    answer(QStringLiteral("bar"));
+    EXPECT_EQ(platform.dialogs.count(Shown::Question), 1);
+    EXPECT_EQ(f.selectedCount, 2) << "the retry shows the wrong question again";
+    platform.dialogs.inputs = {QStringLiteral("0")};
+    answer(QStringLiteral("foo"));
+    EXPECT_EQ(platform.dialogs.shown.back().kind, Shown::Input);
+    // Translation direction, training form: apple advances to foo.
+    platform.dialogs.answers = {false};
+    f.CmdChange_Click();
+    f.cmdNyuryoku_Click();
+    f.Command3_Click();
+    EXPECT_TRUE(f.Timer1->isActive());
+    EXPECT_EQ(platform.dialogs.count(Shown::Question), 2) << "no end of the pass after apple";
+}
+
 TEST_F(RunTest, JudgingBeforeAnySelectionDoesNothing)
 {
     Form1& f = open();
