@@ -91,6 +91,27 @@ TEST(WordFiles, ReadsCodePage932)
     EXPECT_TRUE(course.problems.isEmpty());
 }
 
+TEST(WordFiles, ReadsTheTextOfARichTextFile)
+{
+    test::TempProgramFolder folder;
+    // As a word processor saves it: tables and metadata in groups, Japanese
+    // as code page 932 bytes or as Unicode with a fallback to drop.
+    folder.writeBytes(QStringLiteral("word-2.dat"),
+                      QByteArray("{\\rtf1\\ansi\\ansicpg932\\deff0{\\fonttbl{\\f0\\fnil\\fcharset128 "
+                                 "\\'82\\'6c\\'82\\'72 Gothic;}}\r\n"
+                                 "{\\colortbl ;\\red255\\green0\\blue0;}\r\n"
+                                 "{\\*\\generator Msftedit 5.41;}\\viewkind4\\uc1\\pard\\lang1041\\f0\\fs20 "
+                                 "apple,\\'82\\'e8\\'82\\'f1\\'82\\'b2\\par\r\n"
+                                 "\\cf1 ice cream\\cf0 ,\\u12450?\\'83\\'43\\'83\\'58,note\\par\r\n"
+                                 "{\\uc2 tree,\\u26408\\'96\\'d8}\\par\r\n"
+                                 "a\\{b\\},x\\par\r\n}\r\n"));
+    const CourseWords course = readWordFiles(folder.path(), 2, 2);
+    const WordList expected = {{"apple", "りんご"}, {"ice cream", "アイス"}, {"tree", "木"}, {"a{b}", "x"}};
+    EXPECT_EQ(course.words, expected);
+    // Plain files are taken as they are.
+    EXPECT_EQ(plainTextOfRichText(QStringLiteral("rtf,\\par\r\n")), QStringLiteral("rtf,\\par\r\n"));
+}
+
 TEST(WordMix, ExchangesEachEntryWithTheDrawnOne)
 {
     test::ScriptedRandom random;
