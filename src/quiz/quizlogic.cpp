@@ -12,8 +12,11 @@ bool answerMatches(const QString& typed, const QString& expected)
     return trimSpaces(typed).toUpper() == trimSpaces(expected).toUpper();
 }
 
-std::optional<int> numberedChoice(const QString& reply)
+std::optional<int> numberedChoice(const QString& replyAsTyped)
 {
+    // With the input method on, a reply comes in full-width form (２, ．,
+    // the ideographic space): read it as the same number.
+    const QString reply = replyAsTyped.normalized(QString::NormalizationForm_KC);
     // The leading numeric part: spaces, an optional sign, digits, one point.
     qsizetype i = 0;
     const qsizetype n = reply.size();
