@@ -31,7 +31,7 @@ ExampleText loadExampleText(const QString& folder)
         if (file.status != TextFile::Status::Ok)
             result.problems.append(readProblemMessage(file, path));
         if (file.usable())
-            result.text += file.text;
+            result.text += withCrLf(file.text);
     }
     return result;
 }

@@ -13,9 +13,11 @@ namespace lumo {
 inline constexpr const char* kExampleFiles[] = {"諺.txt", "例文.txt", "例文-2.txt"};
 
 // The joined example text of the program folder `folder` (with its trailing
-// separator): each file's text appended as it is, nothing between files. A
-// missing or unreadable file counts as empty; its problem is described in
-// `problems` (one Japanese sentence naming the file per entry).
+// separator): each file's text appended as it is, nothing between files,
+// every line break written as CR LF (a file saved with bare LF or CR breaks
+// reads like any other). A missing or unreadable file counts as empty; its
+// problem is described in `problems` (one Japanese sentence naming the file
+// per entry).
 struct ExampleText {
     QString text;
     QStringList problems;

@@ -271,6 +271,24 @@ QStringList splitLines(QStringView text)
     return lines;
 }
 
+QString withCrLf(QStringView text)
+{
+    QString result;
+    result.reserve(text.size());
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\r' || c == u'\n') {
+            result += QLatin1String("\r\n");
+            if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n')
+                ++i;
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
 QString folderOf(const QString& path)
 {
     const qsizetype slash = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));

@@ -64,6 +64,10 @@ WriteResult touchFile(const QString& path);
 // still counts; the break after the last line does not start another one.
 QStringList splitLines(QStringView text);
 
+// The text with every line break (CR LF, a lone CR or a lone LF) written as
+// CR LF, as a text box shows a file it has loaded.
+QString withCrLf(QStringView text);
+
 // The folder of a path including its trailing separator ("" when none).
 QString folderOf(const QString& path);
 

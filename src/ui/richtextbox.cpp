@@ -14,6 +14,7 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
 TextFile RichTextBox::LoadFile(const QString& path)
 {
     TextFile file = readTextFile(path);
+    file.text = withCrLf(file.text);
     setText(file.text);
     return file;
 }

@@ -17,7 +17,8 @@ public:
     explicit RichTextBox(QWidget* parent = nullptr);
 
     // Replaces the content with the file's text (empty when it cannot be
-    // read). The result tells the caller what happened.
+    // read), its lines separated by CR LF whatever breaks the file uses. The
+    // result tells the caller what happened.
     TextFile LoadFile(const QString& path);
     // The whole content, CR LF between lines.
     const QString& Text() const { return m_text; }

@@ -66,6 +66,11 @@ TEST(RichTextBox, HiddenHolderTextColourAndFiles)
     ASSERT_TRUE(box.SaveFile(folder.path() + QStringLiteral("b.dat")).ok);
     EXPECT_EQ(folder.readBytes(QStringLiteral("b.dat")), QByteArray("x,y\r\nz,w"));
 
+    // A file with bare LF or CR breaks loads with CR LF between its lines.
+    folder.writeBytes(QStringLiteral("lf.txt"), QByteArray("one\ntwo\rthree\r\n"));
+    box.LoadFile(folder.path() + QStringLiteral("lf.txt"));
+    EXPECT_EQ(box.Text(), QStringLiteral("one\r\ntwo\r\nthree\r\n"));
+
     RichTextBox missing;
     EXPECT_EQ(missing.LoadFile(folder.path() + QStringLiteral("none.txt")).status, TextFile::Status::Missing);
     EXPECT_TRUE(missing.Text().isEmpty());

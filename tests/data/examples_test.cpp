@@ -118,11 +118,12 @@ TEST(ExampleFiles, BadBytesAreReportedAndTheRestKept)
     test::TempProgramFolder folder;
     folder.write(u"諺.txt"_qs, u""_qs);
     folder.writeBytes(u"例文.txt"_qs, QByteArray("I make it.\x81\r\n", 13));
-    folder.write(u"例文-2.txt"_qs, u"We play.\n遊ぶ。\n"_qs);
+    // Saved with bare line feeds and a bare CR: the lines read the same.
+    folder.writeBytes(u"例文-2.txt"_qs, QByteArray("We play.\n\x97\x56\x82\xd4\x81\x42\rX\n"));
     const ExampleText joined = loadExampleText(folder.path());
     ASSERT_EQ(joined.problems.size(), 1);
     EXPECT_TRUE(joined.problems.at(0).contains(u"例文.txt"_qs));
-    EXPECT_EQ(joined.text, u"I make it.\uFFFD\r\nWe play.\r\n遊ぶ。\r\n"_qs);
+    EXPECT_EQ(joined.text, u"I make it.\uFFFD\r\nWe play.\r\n遊ぶ。\r\nX\r\n"_qs);
 }
 
 TEST(ExampleFiles, ShippedTextFindsAProverbBeforeAnExample)
