@@ -330,8 +330,11 @@ void Form1::buildLetterButtons()
 
 void Form1::installKeyPreview()
 {
-    for (QWidget* child : findChildren<QWidget*>())
+    // The window's controls, not its menus: a key that picks a menu item is
+    // not typed into the window.
+    for (QWidget* child : centralWidget()->findChildren<QWidget*>())
         child->installEventFilter(this);
+    centralWidget()->installEventFilter(this);
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)

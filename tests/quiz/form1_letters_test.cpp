@@ -1,5 +1,6 @@
 #include "quiz_fixture.h"
 
+#include <QMenu>
 #include <QTest>
 
 using namespace lumo;
@@ -61,6 +62,9 @@ TEST_F(LettersTest, TypedKeyLightThroughTheKeyPreview)
     f.mnuButton_Click();
     EXPECT_EQ(f.key[0]->text(), QStringLiteral("a"));
     QTest::keyClick(f.Text2, Qt::Key_A, Qt::NoModifier);
+    EXPECT_EQ(f.litKey, 1);
+    // Keys in an open menu choose items and are not typed letters.
+    QTest::keyClick(f.findChild<QMenu*>(QStringLiteral("mnuSelect")), Qt::Key_Z, Qt::NoModifier);
     EXPECT_EQ(f.litKey, 1);
 }
 
