@@ -39,12 +39,6 @@ struct ParsedWords {
 };
 ParsedWords parseWordText(QStringView text);
 
-// The text a rich-text (RTF) document shows: paragraphs end in CR LF,
-// formatting, font and colour tables and other hidden groups are dropped,
-// \'hh bytes are read as code page 932 and \uN as Unicode. Text that does not
-// start with "{\rtf" is returned as it is.
-QString plainTextOfRichText(const QString& text);
-
 // The files of course 1..5 as an inclusive range of file numbers.
 std::pair<int, int> courseFiles(int course);
 // "word-<n>.dat".

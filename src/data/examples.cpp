@@ -1,5 +1,6 @@
 #include "data/examples.h"
 
+#include "data/richtext.h"
 #include "data/textfile.h"
 
 #include <QStringView>
@@ -31,7 +32,7 @@ ExampleText loadExampleText(const QString& folder)
         if (file.status != TextFile::Status::Ok)
             result.problems.append(readProblemMessage(file, path));
         if (file.usable())
-            result.text += withCrLf(file.text);
+            result.text += loadedText(file.text);
     }
     return result;
 }

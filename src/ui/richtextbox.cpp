@@ -1,5 +1,7 @@
 #include "ui/richtextbox.h"
 
+#include "data/richtext.h"
+
 #include <QTextCharFormat>
 #include <QTextCursor>
 
@@ -14,7 +16,7 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
 TextFile RichTextBox::LoadFile(const QString& path)
 {
     TextFile file = readTextFile(path);
-    file.text = withCrLf(file.text);
+    file.text = loadedText(file.text);
     setText(file.text);
     return file;
 }

@@ -71,6 +71,12 @@ TEST(RichTextBox, HiddenHolderTextColourAndFiles)
     box.LoadFile(folder.path() + QStringLiteral("lf.txt"));
     EXPECT_EQ(box.Text(), QStringLiteral("one\r\ntwo\r\nthree\r\n"));
 
+    // A file saved as rich text loads as the text it shows.
+    folder.writeBytes(QStringLiteral("r.rtf"), QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0 x;}}a,\\'82\\'a0\\par\r\nb,c\\par\r\n}"));
+    RichTextBox rich;
+    rich.LoadFile(folder.path() + QStringLiteral("r.rtf"));
+    EXPECT_EQ(rich.Text(), QStringLiteral("a,あ\r\nb,c\r\n"));
+
     RichTextBox missing;
     EXPECT_EQ(missing.LoadFile(folder.path() + QStringLiteral("none.txt")).status, TextFile::Status::Missing);
     EXPECT_TRUE(missing.Text().isEmpty());

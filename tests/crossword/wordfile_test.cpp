@@ -1,4 +1,5 @@
 #include "crossword/wordfile.h"
+#include "data/richtext.h"
 
 #include "support/fakes.h"
 
