@@ -201,10 +201,17 @@ QString readProblemMessage(const TextFile& file, const QString& path)
 
 namespace {
 
+// Each character with its code, so that invisible ones can be found too:
+// 「é」(U+00E9).
 WriteResult unmappableError(const QString& path, const QString& chars)
 {
+    QStringList named;
+    for (const uint code : chars.toUcs4())
+        named.append(QStringLiteral("「%1」(U+%2)")
+                         .arg(QString::fromUcs4(reinterpret_cast<const char32_t*>(&code), 1),
+                              QString::number(code, 16).toUpper().rightJustified(4, u'0')));
     return {false, QStringLiteral("ファイル「%1」に保存できない文字があります：%2")
-                       .arg(QFileInfo(path).fileName(), chars)};
+                       .arg(QFileInfo(path).fileName(), named.join(QStringLiteral("、")))};
 }
 
 WriteResult fileError(const QString& path, const QString& reason)

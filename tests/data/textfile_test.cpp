@@ -123,7 +123,8 @@ TEST(TextFiles, ReadWriteAppendAndProblems)
     // Replacing is all or nothing: an unmappable character leaves the old file.
     const WriteResult bad = writeTextFile(path, u"é");
     EXPECT_FALSE(bad.ok);
-    EXPECT_TRUE(bad.error.contains(QStringLiteral("é")));
+    EXPECT_TRUE(bad.error.contains(QStringLiteral("「é」(U+00E9)")));
+    EXPECT_TRUE(writeTextFile(path, u"a\u00A0b😀").error.contains(QStringLiteral("(U+00A0)、「😀」(U+1F600)")));
     EXPECT_EQ(readTextFile(path).text, back.text);
 
     folder.writeBytes(QStringLiteral("bad.dat"), QByteArray("ok\x82", 3));
