@@ -7,23 +7,27 @@ namespace lumo {
 CourseLines parseCourse(QStringView text, CourseFilter filter)
 {
     CourseLines result;
-    for (const QString& line : splitLines(text)) {
+    const qsizetype lines = std::min<qsizetype>(text.count(u'\n') + 1, kMaxCoursePairs);
+    result.english.reserve(lines);
+    result.meanings.reserve(lines);
+    forEachLine(text, [&result, filter](QStringView line) {
         if (line.isEmpty())
-            continue;
+            return true;
         if (filter == CourseFilter::WrongAnswers && line.indexOf(u'×') < 1)
-            continue;
+            return true;
         const qsizetype comma = line.indexOf(u',');
         if (comma < 0) {
             ++result.withoutComma;
-            continue;
+            return true;
         }
         if (result.count() == kMaxCoursePairs) {
             result.truncated = true;
-            break;
+            return false;
         }
-        result.english.append(line.left(comma));
-        result.meanings.append(line.mid(comma + 1));
-    }
+        result.english.append(line.first(comma).toString());
+        result.meanings.append(line.sliced(comma + 1).toString());
+        return true;
+    });
     return result;
 }
 

@@ -262,19 +262,10 @@ WriteResult touchFile(const QString& path)
 QStringList splitLines(QStringView text)
 {
     QStringList lines;
-    qsizetype start = 0;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
-        if (c == u'\r' || c == u'\n') {
-            lines.append(text.mid(start, i - start).toString());
-            if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n')
-                ++i;
-            start = i + 1;
-        }
-    }
-    if (start < n)
-        lines.append(text.mid(start).toString());
+    forEachLine(text, [&lines](QStringView line) {
+        lines.append(line.toString());
+        return true;
+    });
     return lines;
 }
 

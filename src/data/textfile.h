@@ -64,6 +64,27 @@ WriteResult touchFile(const QString& path);
 // still counts; the break after the last line does not start another one.
 QStringList splitLines(QStringView text);
 
+// Calls `f(QStringView line)` for every line of `text`, split as splitLines
+// does, without copying; `f` returns false to stop early.
+template <class F>
+void forEachLine(QStringView text, F f)
+{
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c == u'\r' || c == u'\n') {
+            if (!f(text.sliced(start, i - start)))
+                return;
+            if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
+                ++i;
+            start = i + 1;
+        }
+    }
+    if (start < n)
+        f(text.sliced(start));
+}
+
 // The text with every line break (CR LF, a lone CR or a lone LF) written as
 // CR LF, as a text box shows a file it has loaded.
 QString withCrLf(QStringView text);
