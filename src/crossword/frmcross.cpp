@@ -113,12 +113,12 @@ void FrmCross::buildControls()
         {&FrmCross::Label3, "Label3", QStringLiteral("縦のカギ"), {8145, 135, 1320, 240}},
         {&FrmCross::lbTate, "lbTate", QString(), {7965, 360, 1905, 6090}},
     };
-    for (const LabelSpec& spec : labels) {
-        auto* label = new QLabel(spec.caption, surface);
-        label->setObjectName(QString::fromLatin1(spec.name));
+    for (const LabelSpec& entry : labels) {
+        auto* label = new QLabel(entry.caption, surface);
+        label->setObjectName(QString::fromLatin1(entry.name));
         label->setFont(uiFont(Face::Gothic, 9));
-        setTwipsGeometry(label, spec.rect.left, spec.rect.top, spec.rect.width, spec.rect.height);
-        this->*spec.member = label;
+        setTwipsGeometry(label, entry.rect.left, entry.rect.top, entry.rect.width, entry.rect.height);
+        this->*entry.member = label;
     }
     setColours(Label2, kHeadingText);
     setColours(Label3, kHeadingText);
