@@ -2,7 +2,10 @@
 
 namespace lumo {
 
-QDate Clock::today() const { return QDate::currentDate(); }
+QDate Clock::today() const
+{
+    return QDate::currentDate();
+}
 
 Clock& Clock::real()
 {

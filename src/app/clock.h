@@ -7,15 +7,21 @@
 namespace lumo {
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual QDate today() const;
     static Clock& real();
 };
 
-inline const Clock& clock() { return Seam<Clock>::get(); }
+inline const Clock& clock()
+{
+    return Seam<Clock>::get();
+}
 
 // The short Japanese date: 2001/03/05.
-inline QString shortJapaneseDate(QDate date) { return date.toString(QStringLiteral("yyyy/MM/dd")); }
+inline QString shortJapaneseDate(QDate date)
+{
+    return date.toString(QStringLiteral("yyyy/MM/dd"));
+}
 
 } // namespace lumo

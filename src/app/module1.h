@@ -6,7 +6,10 @@
 namespace lumo {
 
 // Exchanges two strings.
-inline void StrSwap(QString& a, QString& b) { a.swap(b); }
+inline void StrSwap(QString& a, QString& b)
+{
+    a.swap(b);
+}
 
 // Leading and trailing spaces (U+0020 only) removed.
 inline QString trimSpaces(const QString& text)

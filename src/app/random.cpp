@@ -8,7 +8,7 @@ namespace lumo {
 namespace {
 
 class Mt19937Source final : public RandomSource {
-public:
+  public:
     float next() override
     {
         // 24 random bits give every float of the form k / 2^24, never 1.0.
@@ -19,7 +19,7 @@ public:
         m_engine.seed(static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay()));
     }
 
-private:
+  private:
     std::mt19937 m_engine{5489u};
 };
 

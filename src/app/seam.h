@@ -8,26 +8,24 @@
 
 namespace lumo {
 
-template <class T>
-class Seam {
-public:
+template <class T> class Seam {
+  public:
     static T& get() { return s_override ? *s_override : T::real(); }
     static void set(T* replacement) { s_override = replacement; }
     static T* current() { return s_override; }
 
-private:
+  private:
     static inline T* s_override = nullptr;
 };
 
-template <class T>
-class ScopedSeam {
-public:
+template <class T> class ScopedSeam {
+  public:
     explicit ScopedSeam(T* replacement) : m_previous(Seam<T>::current()) { Seam<T>::set(replacement); }
     ~ScopedSeam() { Seam<T>::set(m_previous); }
     ScopedSeam(const ScopedSeam&) = delete;
     ScopedSeam& operator=(const ScopedSeam&) = delete;
 
-private:
+  private:
     T* m_previous;
 };
 

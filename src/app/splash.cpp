@@ -7,8 +7,7 @@
 
 namespace lumo {
 
-Form2::Form2(std::function<QWidget*()> loadMain, QWidget* parent)
-    : QWidget(parent), m_loadMain(std::move(loadMain))
+Form2::Form2(std::function<QWidget*()> loadMain, QWidget* parent) : QWidget(parent), m_loadMain(std::move(loadMain))
 {
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -21,7 +20,10 @@ Form2::Form2(std::function<QWidget*()> loadMain, QWidget* parent)
     Timer1->start();
 }
 
-void Form2::Form_Load() { sizeAndCentre(this, 6840, 4860); }
+void Form2::Form_Load()
+{
+    sizeAndCentre(this, 6840, 4860);
+}
 
 void Form2::Timer1_Timer()
 {

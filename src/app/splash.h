@@ -11,7 +11,7 @@ namespace lumo {
 
 class Form2 : public QWidget {
     Q_OBJECT
-public:
+  public:
     // `loadMain` creates (loads) the main window and returns it; it is called
     // once, on the 6th tick.
     explicit Form2(std::function<QWidget*()> loadMain, QWidget* parent = nullptr);
@@ -20,12 +20,12 @@ public:
     int ticks() const { return m_ticks; }
     QTimer* Timer1 = nullptr;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     // Closing the splash early goes straight on to the main window.
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void Form_Load();
     void showMain();
 

@@ -39,6 +39,9 @@ MeaningParts splitMeaning(const QString& meaning)
     return {meaning.left(comma), meaning.mid(comma + 1)};
 }
 
-QString selectableCountText(int count) { return QStringLiteral("選択可能数") + QString::number(count); }
+QString selectableCountText(int count)
+{
+    return QStringLiteral("選択可能数") + QString::number(count);
+}
 
 } // namespace lumo

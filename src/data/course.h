@@ -15,9 +15,9 @@ enum class CourseFilter {
 };
 
 struct CourseLines {
-    QStringList english;  // List3
-    QStringList meanings; // List2, item i belongs to english[i]
-    int withoutComma = 0; // non-empty lines without a comma, left out
+    QStringList english;    // List3
+    QStringList meanings;   // List2, item i belongs to english[i]
+    int withoutComma = 0;   // non-empty lines without a comma, left out
     bool truncated = false; // more than kMaxCoursePairs pairs; the rest left out
     int count() const { return static_cast<int>(english.size()); }
 };

@@ -144,6 +144,9 @@ QString plainTextOfRichText(const QString& text)
     return out;
 }
 
-QString loadedText(const QString& fileText) { return withCrLf(plainTextOfRichText(fileText)); }
+QString loadedText(const QString& fileText)
+{
+    return withCrLf(plainTextOfRichText(fileText));
+}
 
 } // namespace lumo

@@ -45,8 +45,14 @@ bool hasSwappedControl(QStringView text)
 
 namespace {
 
-bool isLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-bool isTrailByte(unsigned char b) { return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC); }
+bool isLeadByte(unsigned char b)
+{
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+bool isTrailByte(unsigned char b)
+{
+    return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
+}
 
 void fixControls(QString& text)
 {
@@ -183,14 +189,10 @@ QString readProblemMessage(const TextFile& file, const QString& path)
 {
     const QString name = QFileInfo(path).fileName();
     switch (file.status) {
-    case TextFile::Status::Ok:
-        return {};
-    case TextFile::Status::Missing:
-        return QStringLiteral("ファイル「%1」が見つかりません。").arg(name);
-    case TextFile::Status::Unreadable:
-        return QStringLiteral("ファイル「%1」を読み込めません。").arg(name);
-    case TextFile::Status::TooLarge:
-        return QStringLiteral("ファイル「%1」は大きすぎるため読み込めません。").arg(name);
+    case TextFile::Status::Ok: return {};
+    case TextFile::Status::Missing: return QStringLiteral("ファイル「%1」が見つかりません。").arg(name);
+    case TextFile::Status::Unreadable: return QStringLiteral("ファイル「%1」を読み込めません。").arg(name);
+    case TextFile::Status::TooLarge: return QStringLiteral("ファイル「%1」は大きすぎるため読み込めません。").arg(name);
     case TextFile::Status::BadBytes:
         return QStringLiteral("ファイル「%1」に読めない文字が %2 か所あり、「\uFFFD」に置き換えました。")
             .arg(name)

@@ -37,7 +37,7 @@ inline constexpr qint64 kMaxTextFileBytes = 64 * 1024 * 1024;
 
 struct TextFile {
     enum class Status { Ok, Missing, Unreadable, TooLarge, BadBytes };
-    QString text;           // empty unless Ok or BadBytes
+    QString text; // empty unless Ok or BadBytes
     Status status = Status::Ok;
     qsizetype badBytes = 0; // with BadBytes: how many were replaced by U+FFFD
     bool usable() const { return status == Status::Ok || status == Status::BadBytes; }
@@ -66,8 +66,7 @@ QStringList splitLines(QStringView text);
 
 // Calls `f(QStringView line)` for every line of `text`, split as splitLines
 // does, without copying; `f` returns false to stop early.
-template <class F>
-void forEachLine(QStringView text, F f)
+template <class F> void forEachLine(QStringView text, F f)
 {
     qsizetype start = 0;
     const qsizetype n = text.size();

@@ -35,7 +35,7 @@ class FrmHelpX;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     static constexpr int kMaxQuestions = 1000;
     using QuestionArray = std::array<QString, kMaxQuestions + 1>; // 0..1000, questions at 1..n
 
@@ -162,11 +162,11 @@ public:
     QPointer<Engnyu> wordEntry;
     QPointer<FrmHelpX> help;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void pick(int index);
     void buildControls();
     void buildMenus();

@@ -22,8 +22,7 @@ namespace {
 
 const QColor kBlue(0, 0, 255);
 
-template <class W>
-W* control(QWidget* parent, const char* name, int left, int top, int width, int height)
+template <class W> W* control(QWidget* parent, const char* name, int left, int top, int width, int height)
 {
     return createControl<W>(parent, QString::fromLatin1(name), QRect(left, top, width, height));
 }
@@ -49,18 +48,21 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, Q
 } // namespace
 
 // The operating instructions shown until a course is chosen.
-const QString kInstructions = QStringList{
-    QStringLiteral("操作方法"),
-    QStringLiteral("　 ①最初に左側のリストからコースを選択して下さい。"),
-    QStringLiteral("   ②次に左下のリストから問題を好きなだけ選択して下さい。"),
-    QStringLiteral(" 　③右側から「練習」を選ぶと答えが出ますので入力演習して下さい。"),
-    QStringLiteral(" 　④「問題形式」を選ぶと問題形式になります。"),
-    QStringLiteral(" 　⑤「和訳考察」ボタンを押すと英文が示され、和訳を答える形式になります。"),
-    QStringLiteral("      ただしこの場合は頭の中で答えることになります。正解すると正解のチェックボタンを押して下さい。"),
-    QStringLiteral("　 ⑥判定 あるいはエンターキーを押すと答えが示されます。"),
-    QStringLiteral("   ⑦間違った問題を再び後で答えることが出来ます。"),
-    QStringLiteral("   ⑧「新規」は今までの問題を消去しますので、新たな問題を選択して下さい。"),
-}.join(QStringLiteral("\r\n"));
+const QString kInstructions =
+    QStringList{
+        QStringLiteral("操作方法"),
+        QStringLiteral("　 ①最初に左側のリストからコースを選択して下さい。"),
+        QStringLiteral("   ②次に左下のリストから問題を好きなだけ選択して下さい。"),
+        QStringLiteral(" 　③右側から「練習」を選ぶと答えが出ますので入力演習して下さい。"),
+        QStringLiteral(" 　④「問題形式」を選ぶと問題形式になります。"),
+        QStringLiteral(" 　⑤「和訳考察」ボタンを押すと英文が示され、和訳を答える形式になります。"),
+        QStringLiteral(
+            "      ただしこの場合は頭の中で答えることになります。正解すると正解のチェックボタンを押して下さい。"),
+        QStringLiteral("　 ⑥判定 あるいはエンターキーを押すと答えが示されます。"),
+        QStringLiteral("   ⑦間違った問題を再び後で答えることが出来ます。"),
+        QStringLiteral("   ⑧「新規」は今までの問題を消去しますので、新たな問題を選択して下さい。"),
+    }
+        .join(QStringLiteral("\r\n"));
 
 Form1::Form1(QWidget* parent) : QMainWindow(parent)
 {

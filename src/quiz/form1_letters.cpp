@@ -41,10 +41,22 @@ void Form1::TextPrintX(const QString& xx, int ido)
     }
 }
 
-void Form1::key_Click(int index) { TextPrintX(key[index]->text(), 1); }
-void Form1::Command5_Click() { TextPrintX(QStringLiteral(" "), 1); }
-void Form1::Command4_Click() { TextPrintX(QStringLiteral(" "), -1); }
-void Form1::cmdDEL_Click() { TextPrintX(QString(), 0); }
+void Form1::key_Click(int index)
+{
+    TextPrintX(key[index]->text(), 1);
+}
+void Form1::Command5_Click()
+{
+    TextPrintX(QStringLiteral(" "), 1);
+}
+void Form1::Command4_Click()
+{
+    TextPrintX(QStringLiteral(" "), -1);
+}
+void Form1::cmdDEL_Click()
+{
+    TextPrintX(QString(), 0);
+}
 
 void Form1::previewKey(const QString& typed)
 {
@@ -63,7 +75,10 @@ void Form1::previewKey(const QString& typed)
     }
 }
 
-void Form1::Text2_Change() { nextLetterGuide(); }
+void Form1::Text2_Change()
+{
+    nextLetterGuide();
+}
 
 // In training form the button of the next letter of the answer turns red and
 // the others blue. With no answer to guide to (no question yet, or a pass

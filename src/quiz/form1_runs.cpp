@@ -151,8 +151,8 @@ void Form1::showExample()
 
 void Form1::recordJudgement(const QString& mark)
 {
-    richDatakioku->setText(lumo::recordJudgement(richDatakioku->Text(), english[selectedCount],
-                                                 meaning[selectedCount], mark, clock().today()));
+    richDatakioku->setText(lumo::recordJudgement(richDatakioku->Text(), english[selectedCount], meaning[selectedCount],
+                                                 mark, clock().today()));
 }
 
 void Form1::playSound(const QString& file)

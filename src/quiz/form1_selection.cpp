@@ -26,8 +26,8 @@ QString Form1::FiOpen(const QString& filex, int course)
     if (file.status != TextFile::Status::Ok)
         problems.append(readProblemMessage(file, filex));
     if (lines.withoutComma > 0)
-        problems.append(QStringLiteral("カンマのない行が %1 行あったため、その行は読み込みませんでした。")
-                            .arg(lines.withoutComma));
+        problems.append(
+            QStringLiteral("カンマのない行が %1 行あったため、その行は読み込みませんでした。").arg(lines.withoutComma));
     if (lines.truncated)
         problems.append(QStringLiteral("単語が多すぎるため、最初の %1 語だけを読み込みました。").arg(kMaxCoursePairs));
     return problems.join(u'\n');
@@ -55,7 +55,10 @@ void Form1::List2_Click(int index)
     pick(index);
 }
 
-void Form1::List3_Click(int index) { pick(index); }
+void Form1::List3_Click(int index)
+{
+    pick(index);
+}
 
 void Form1::pick(int index)
 {
@@ -131,8 +134,8 @@ void Form1::List4_Click(int index)
 void Form1::CmdNew_Click()
 {
     const QString& first = pendingEnglish[1];
-    if (!first.isEmpty() && first.size() < 15
-        && !dialogs().confirm(this, QStringLiteral("データが消えてしまいますがこのまま続けますか")))
+    if (!first.isEmpty() && first.size() < 15 &&
+        !dialogs().confirm(this, QStringLiteral("データが消えてしまいますがこのまま続けますか")))
         return;
     Monclear();
 }

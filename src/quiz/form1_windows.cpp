@@ -17,8 +17,7 @@ namespace {
 
 // Shows the window held by `window`, creating it on first use; while it is
 // open, later uses show the same one again.
-template <class W>
-W* showOnce(QPointer<W>& window, QWidget* owner)
+template <class W> W* showOnce(QPointer<W>& window, QWidget* owner)
 {
     if (!window)
         window = new W(owner);
@@ -76,10 +75,22 @@ void Form1::mnuHelpSimple_Click()
     showOnce(help, this)->showHelpText(programFolder + QStringLiteral("help.txt"));
 }
 
-void Form1::mnuHelpFull_Click() { shell().open(programFolder + QStringLiteral("E-Help.htm")); }
+void Form1::mnuHelpFull_Click()
+{
+    shell().open(programFolder + QStringLiteral("E-Help.htm"));
+}
 
-void Form1::CmdKeytre_Click() { showOnce(keyTre, this); }
-void Form1::cmdCross_Click() { showOnce(cross, this); }
-void Form1::NyuRyoku() { showOnce(wordEntry, this); }
+void Form1::CmdKeytre_Click()
+{
+    showOnce(keyTre, this);
+}
+void Form1::cmdCross_Click()
+{
+    showOnce(cross, this);
+}
+void Form1::NyuRyoku()
+{
+    showOnce(wordEntry, this);
+}
 
 } // namespace lumo

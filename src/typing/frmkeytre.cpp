@@ -34,7 +34,6 @@ QColor toColor(typing::Rgb c)
     return QColor(c.r, c.g, c.b);
 }
 
-
 QLabel* label(QWidget* parent, const QString& name, const QString& caption, QRect twips)
 {
     auto* l = createControl<QLabel>(parent, name, twips);

@@ -9,8 +9,7 @@ namespace lumo {
 
 // A child control named `name` (its objectName, which tests find it by) at a
 // rectangle given in twips.
-template <class W>
-W* createControl(QWidget* parent, const QString& name, QRect twips)
+template <class W> W* createControl(QWidget* parent, const QString& name, QRect twips)
 {
     auto* w = new W(parent);
     w->setObjectName(name);

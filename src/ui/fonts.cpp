@@ -11,7 +11,8 @@ QFont uiFont(Face face, double pointSize, bool bold)
     switch (face) {
     case Face::Gothic:
         font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("IPAexGothic"), QStringLiteral("IPAGothic"),
-                          QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic"), QStringLiteral("sans-serif")});
+                          QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic"),
+                          QStringLiteral("sans-serif")});
         break;
     case Face::Serif:
         font.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman"),

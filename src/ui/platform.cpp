@@ -22,7 +22,7 @@ QMessageBox::StandardButton ask(QWidget* parent, const QString& text, const QStr
 }
 
 class QtDialogs final : public Dialogs {
-public:
+  public:
     void notice(QWidget* parent, const QString& text, const QString& title) override
     {
         ask(parent, text, title, QMessageBox::Ok, QMessageBox::Ok);
@@ -49,8 +49,8 @@ public:
         // "*.*" means every file on Windows; here a name needs no dot.
         QString shown = filter;
         shown.replace(QStringLiteral("*.*"), QStringLiteral("*"));
-        const QString path = QFileDialog::getSaveFileName(parent, title, QString(), shown, nullptr,
-                                                          QFileDialog::DontConfirmOverwrite);
+        const QString path =
+            QFileDialog::getSaveFileName(parent, title, QString(), shown, nullptr, QFileDialog::DontConfirmOverwrite);
         if (path.isEmpty())
             return std::nullopt;
         return path;
@@ -58,7 +58,7 @@ public:
 };
 
 class QtSound final : public Sound {
-public:
+  public:
     void play(const QString& wavPath) override
     {
         // One effect per file, kept for the run; playing never blocks and a
@@ -72,17 +72,17 @@ public:
         effect->play();
     }
 
-private:
+  private:
     QHash<QString, QSoundEffect*> m_effects;
 };
 
 class DesktopShell final : public Shell {
-public:
+  public:
     void open(const QString& path) override { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
 };
 
 class QtScreen final : public Screen {
-public:
+  public:
     QSize pixels() const override
     {
         const QScreen* s = QGuiApplication::primaryScreen();

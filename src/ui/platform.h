@@ -19,7 +19,7 @@ namespace lumo {
 inline const QString kAppTitle = QStringLiteral("Lumo-English");
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // OK only.
     virtual void notice(QWidget* parent, const QString& text, const QString& title = kAppTitle) = 0;
@@ -35,33 +35,45 @@ public:
     virtual std::optional<QString> saveFile(QWidget* parent, const QString& title, const QString& filter) = 0;
     static Dialogs& real();
 };
-inline Dialogs& dialogs() { return Seam<Dialogs>::get(); }
+inline Dialogs& dialogs()
+{
+    return Seam<Dialogs>::get();
+}
 
 // Fire-and-forget WAV playback; failures (no file, no device) are ignored.
 class Sound {
-public:
+  public:
     virtual ~Sound() = default;
     virtual void play(const QString& wavPath) = 0;
     static Sound& real();
 };
-inline Sound& sound() { return Seam<Sound>::get(); }
+inline Sound& sound()
+{
+    return Seam<Sound>::get();
+}
 
 // Opens a document in the desktop's viewer without waiting; failures ignored.
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
     virtual void open(const QString& path) = 0;
     static Shell& real();
 };
-inline Shell& shell() { return Seam<Shell>::get(); }
+inline Shell& shell()
+{
+    return Seam<Shell>::get();
+}
 
 // The size of the screen the windows centre themselves on, in pixels.
 class Screen {
-public:
+  public:
     virtual ~Screen() = default;
     virtual QSize pixels() const = 0;
     static Screen& real();
 };
-inline const Screen& screen() { return Seam<Screen>::get(); }
+inline const Screen& screen()
+{
+    return Seam<Screen>::get();
+}
 
 } // namespace lumo

@@ -73,7 +73,10 @@ void RichTextBox::selectAndColour(qsizetype start, qsizetype length, const QColo
     m_syncing = false;
 }
 
-WriteResult RichTextBox::SaveFile(const QString& path) const { return writeTextFile(path, m_text); }
+WriteResult RichTextBox::SaveFile(const QString& path) const
+{
+    return writeTextFile(path, m_text);
+}
 
 void RichTextBox::showEvent(QShowEvent* event)
 {

@@ -13,7 +13,7 @@ namespace lumo {
 
 class RichTextBox : public QTextEdit {
     Q_OBJECT
-public:
+  public:
     explicit RichTextBox(QWidget* parent = nullptr);
 
     // Replaces the content with the file's text (empty when it cannot be
@@ -29,10 +29,10 @@ public:
     // Writes Text() as code page 932 plain text, replacing any file.
     WriteResult SaveFile(const QString& path) const;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void syncDocument();
     void takeUserEdit();
     qsizetype documentPosition(qsizetype textPosition) const;

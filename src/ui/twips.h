@@ -12,7 +12,10 @@ namespace lumo {
 
 inline constexpr int kTwipsPerPixel = 15;
 
-inline int twipsToPixels(double twips) { return roundHalfEven(twips / kTwipsPerPixel); }
+inline int twipsToPixels(double twips)
+{
+    return roundHalfEven(twips / kTwipsPerPixel);
+}
 inline QRect twipsRect(int left, int top, int width, int height)
 {
     return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
@@ -20,7 +23,10 @@ inline QRect twipsRect(int left, int top, int width, int height)
 
 // Where a window of `window` twips starts on a screen of `screen` twips:
 // centred when the screen is larger, else at 0 (per axis).
-inline double centredStart(double screen, double window) { return screen > window ? (screen - window) / 2 : 0; }
+inline double centredStart(double screen, double window)
+{
+    return screen > window ? (screen - window) / 2 : 0;
+}
 
 // Sizes a top-level window's client area to width × height twips and centres
 // it on the screen (see Screen in ui/platform.h).

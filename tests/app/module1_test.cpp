@@ -31,8 +31,8 @@ TEST(Random, DrawsAreInRangeAndIndexesRoundHalfToEven)
     EXPECT_EQ(roundHalfEven(3.5), 4);
     EXPECT_EQ(roundHalfEven(-0.5), 0);
     EXPECT_EQ(drawIndex(0.0f, 100, 7), 1);
-    EXPECT_EQ(drawIndex(0.025f, 100, 7), 3);  // 2.5 → 2 → 3
-    EXPECT_EQ(drawIndex(0.035f, 100, 7), 5);  // 3.5 → 4 → 5
+    EXPECT_EQ(drawIndex(0.025f, 100, 7), 3); // 2.5 → 2 → 3
+    EXPECT_EQ(drawIndex(0.035f, 100, 7), 5); // 3.5 → 4 → 5
     EXPECT_EQ(drawIndex(0.99999f, 20000, 3), 20000 % 3 + 1);
 }
 
@@ -52,7 +52,7 @@ TEST(VirtualKeys, PrintedCharactersOfAJapaneseKeyboard)
     EXPECT_EQ(vk::printedCharacter(vk::Oem1), QChar(u':'));
     EXPECT_EQ(vk::printedCharacter(vk::OemPlus), QChar(u';'));
     EXPECT_EQ(vk::printedCharacter(vk::OemMinus), QChar(u'-'));
-    for (int silent : {vk::Shift, vk::Control, vk::Menu, vk::Capital, vk::NumLock, vk::F1, vk::Left, vk::Tab,
-                       vk::Return})
+    for (int silent :
+         {vk::Shift, vk::Control, vk::Menu, vk::Capital, vk::NumLock, vk::F1, vk::Left, vk::Tab, vk::Return})
         EXPECT_TRUE(vk::printedCharacter(silent).isNull()) << silent;
 }

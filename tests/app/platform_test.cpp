@@ -19,12 +19,12 @@ TEST(KeyCodes, QtKeysBecomeWindowsCodes)
         int code;
     };
     const Case cases[] = {
-        {Qt::Key_A, false, 65},        {Qt::Key_Z, false, 90},      {Qt::Key_5, false, 53},
-        {Qt::Key_1, true, 97},         {Qt::Key_Slash, true, 111},  {Qt::Key_Colon, false, 186},
+        {Qt::Key_A, false, 65},          {Qt::Key_Z, false, 90},      {Qt::Key_5, false, 53},
+        {Qt::Key_1, true, 97},           {Qt::Key_Slash, true, 111},  {Qt::Key_Colon, false, 186},
         {Qt::Key_Semicolon, false, 187}, {Qt::Key_Comma, false, 188}, {Qt::Key_Period, false, 190},
-        {Qt::Key_Slash, false, 191},   {Qt::Key_Minus, false, 189}, {Qt::Key_Space, false, 32},
-        {Qt::Key_Return, false, 13},   {Qt::Key_Enter, true, 13},   {Qt::Key_Left, false, 37},
-        {Qt::Key_Down, false, 40},     {Qt::Key_Shift, false, 16},  {Qt::Key_F1, false, 112},
+        {Qt::Key_Slash, false, 191},     {Qt::Key_Minus, false, 189}, {Qt::Key_Space, false, 32},
+        {Qt::Key_Return, false, 13},     {Qt::Key_Enter, true, 13},   {Qt::Key_Left, false, 37},
+        {Qt::Key_Down, false, 40},       {Qt::Key_Shift, false, 16},  {Qt::Key_F1, false, 112},
     };
     for (const Case& c : cases)
         EXPECT_EQ(windowsKeyCode(c.key, c.keypad), c.code) << c.key;
@@ -72,7 +72,8 @@ TEST(RichTextBox, HiddenHolderTextColourAndFiles)
     EXPECT_EQ(box.Text(), QStringLiteral("one\r\ntwo\r\nthree\r\n"));
 
     // A file saved as rich text loads as the text it shows.
-    folder.writeBytes(QStringLiteral("r.rtf"), QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0 x;}}a,\\'82\\'a0\\par\r\nb,c\\par\r\n}"));
+    folder.writeBytes(QStringLiteral("r.rtf"),
+                      QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0 x;}}a,\\'82\\'a0\\par\r\nb,c\\par\r\n}"));
     RichTextBox rich;
     rich.LoadFile(folder.path() + QStringLiteral("r.rtf"));
     EXPECT_EQ(rich.Text(), QStringLiteral("a,あ\r\nb,c\r\n"));

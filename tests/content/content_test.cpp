@@ -267,7 +267,8 @@ TEST(CrosswordWords, EveryCourseHasEnoughValidWordsAndClues)
                 ASSERT_GE(comma, 0) << where << ": no comma";
                 const QString w = line.left(comma);
                 const QString clue = line.mid(comma + 1);
-                EXPECT_TRUE(word.match(w).hasMatch()) << where << ": " << s(w) << " is not a word of 2 to 12 small letters";
+                EXPECT_TRUE(word.match(w).hasMatch())
+                    << where << ": " << s(w) << " is not a word of 2 to 12 small letters";
                 // Only the text up to a second comma would become the clue.
                 EXPECT_FALSE(clue.contains(u',')) << where << ": comma inside the meaning";
                 EXPECT_FALSE(clue.trimmed().isEmpty()) << where << ": empty meaning";
@@ -283,14 +284,15 @@ TEST(HelpTexts, CoverEveryWindowAndMenu)
 {
     const QString plain = sourceText(QStringLiteral("help.txt"));
     const QString html = sourceText(QStringLiteral("E-Help.htm"));
-    const char* const topics[] = {"ファイル", "実行", "選択", "並び替え", "オプション", "ヘルプ",
-                                  "キー入力練習", "クロスワード", "英単語入力", "HELP", "実力テスト",
-                                  "日本語コース", "判定", "解答", "ヒント", "正解音"};
+    const char* const topics[] = {
+        "ファイル",   "実行", "選択",       "並び替え",     "オプション", "ヘルプ", "キー入力練習", "クロスワード",
+        "英単語入力", "HELP", "実力テスト", "日本語コース", "判定",       "解答",   "ヒント",       "正解音"};
     for (const char* topic : topics) {
         EXPECT_TRUE(plain.contains(QString::fromUtf8(topic))) << "help.txt does not mention " << topic;
         EXPECT_TRUE(html.contains(QString::fromUtf8(topic))) << "E-Help.htm does not mention " << topic;
     }
-    EXPECT_TRUE(html.contains(QStringLiteral("<meta charset=\"Shift_JIS\">"))) << "E-Help.htm must declare its code page";
+    EXPECT_TRUE(html.contains(QStringLiteral("<meta charset=\"Shift_JIS\">")))
+        << "E-Help.htm must declare its code page";
     EXPECT_TRUE(html.trimmed().endsWith(QStringLiteral("</html>")));
 }
 

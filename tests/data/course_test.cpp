@@ -9,8 +9,8 @@ using namespace lumo;
 
 TEST(ParseCourse, SplitsAtTheFirstCommaAndKeepsEmptyParts)
 {
-    const CourseLines c = parseCourse(u"apple,りんご\r\nset,置く,組\r\n\r\n,empty english\r\nempty meaning,\r\nlast,最後",
-                                      CourseFilter::All);
+    const CourseLines c = parseCourse(
+        u"apple,りんご\r\nset,置く,組\r\n\r\n,empty english\r\nempty meaning,\r\nlast,最後", CourseFilter::All);
     EXPECT_EQ(c.english, (QStringList{"apple", "set", "", "empty meaning", "last"}));
     EXPECT_EQ(c.meanings, (QStringList{"りんご", "置く,組", "empty english", "", "最後"}));
     EXPECT_EQ(c.count(), 5);
@@ -27,7 +27,8 @@ TEST(ParseCourse, OnlyEmptyLinesGiveNothing)
 
 TEST(ParseCourse, WrongAnswerFilterNeedsACrossAfterTheFirstCharacter)
 {
-    const CourseLines c = parseCourse(u"a,あ,2001/03/05,○×\r\nb,い,2001/03/05,○○\r\n×c,う\r\nd,え,×", CourseFilter::WrongAnswers);
+    const CourseLines c =
+        parseCourse(u"a,あ,2001/03/05,○×\r\nb,い,2001/03/05,○○\r\n×c,う\r\nd,え,×", CourseFilter::WrongAnswers);
     EXPECT_EQ(c.english, (QStringList{"a", "d"}));
 }
 

@@ -15,8 +15,8 @@ namespace {
 QByteArray iconvToCp932(const QString& text)
 {
     QProcess p;
-    p.start(QStringLiteral("iconv"), {QStringLiteral("-f"), QStringLiteral("UTF-8"), QStringLiteral("-t"),
-                                      QStringLiteral("CP932")});
+    p.start(QStringLiteral("iconv"),
+            {QStringLiteral("-f"), QStringLiteral("UTF-8"), QStringLiteral("-t"), QStringLiteral("CP932")});
     p.write(text.toUtf8());
     p.closeWriteChannel();
     p.waitForFinished();
@@ -64,7 +64,8 @@ TEST(Cp932, EveryValidByteSequenceRoundTrips)
             QByteArray pair;
             pair.append(char(lead)).append(char(trail));
             const Decoded one = decodeCp932(pair);
-            if (one.badBytes || one.text.size() != 1 || (one.text.at(0).unicode() >= 0xE000 && one.text.at(0).unicode() < 0xF900))
+            if (one.badBytes || one.text.size() != 1 ||
+                (one.text.at(0).unicode() >= 0xE000 && one.text.at(0).unicode() < 0xF900))
                 continue; // unassigned, or user-defined area
             const Encoded back = encodeCp932(one.text);
             // Windows maps some duplicates (NEC and IBM extensions) to one

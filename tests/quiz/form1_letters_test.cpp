@@ -8,7 +8,10 @@ using namespace lumo::test;
 
 namespace {
 const QColor kBlue(0, 0, 255), kRed(255, 0, 0), kDarkYellow(128, 128, 0);
-QColor captionColour(const QPushButton* b) { return b->palette().color(QPalette::ButtonText); }
+QColor captionColour(const QPushButton* b)
+{
+    return b->palette().color(QPalette::ButtonText);
+}
 } // namespace
 
 using LettersTest = QuizTest;

@@ -43,11 +43,11 @@ TEST_F(RunTest, QuestionFormWithOneWrongAnswerThenRetryThenAllCorrect)
     EXPECT_EQ(f.pendingEnglish[2], QStringLiteral("man")) << "a new run has every question again";
 
     const QString sep = QStringLiteral("\r\n");
-    EXPECT_EQ(platform.sound.played,
-              (QStringList{folder.path() + "sample3.wav", folder.path() + "sample2.wav", folder.path() + "sample3.wav",
-                           folder.path() + "sample3.wav"}));
+    EXPECT_EQ(platform.sound.played, (QStringList{folder.path() + "sample3.wav", folder.path() + "sample2.wav",
+                                                  folder.path() + "sample3.wav", folder.path() + "sample3.wav"}));
     EXPECT_EQ(f.richDatakioku->Text(), sep + sep + "apple,りんご,2001/03/05,○" + sep + sep +
-                                           "man,男の人,マン,2001/03/05,×○" + sep + sep + "make,作る,2001/03/05,○" + sep);
+                                           "man,男の人,マン,2001/03/05,×○" + sep + sep + "make,作る,2001/03/05,○" +
+                                           sep);
 }
 
 TEST_F(RunTest, RetryAnsweredNoDiscardsTheSelection)
@@ -107,7 +107,8 @@ TEST_F(RunTest, TrainingFormShowsTheAnswerAndAsksToContinue)
 {
     Form1& f = open();
     f.cmdNyuryoku_Click();
-    EXPECT_EQ(platform.dialogs.shown.at(0).text, QStringLiteral("データがありません。問題を選ぶか他のコースを選んで下さい"));
+    EXPECT_EQ(platform.dialogs.shown.at(0).text,
+              QStringLiteral("データがありません。問題を選ぶか他のコースを選んで下さい"));
     pick({0, 2});
     f.cmdNyuryoku_Click();
     EXPECT_EQ(f.Text3->toPlainText(), QStringLiteral("apple"));

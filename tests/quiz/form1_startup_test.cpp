@@ -49,7 +49,10 @@ TEST_F(StartupTest, InstructionsAreTheTenLines)
     ASSERT_EQ(lines.size(), 10);
     EXPECT_EQ(lines[0], QStringLiteral("操作方法"));
     EXPECT_EQ(lines[1], QStringLiteral("\u3000 ①最初に左側のリストからコースを選択して下さい。"));
-    EXPECT_EQ(lines[6], QStringLiteral("      ただしこの場合は頭の中で答えることになります。正解すると正解のチェックボタンを押して下さい。"));
+    EXPECT_EQ(
+        lines[6],
+        QStringLiteral(
+            "      ただしこの場合は頭の中で答えることになります。正解すると正解のチェックボタンを押して下さい。"));
     EXPECT_EQ(lines[9], QStringLiteral("   ⑧「新規」は今までの問題を消去しますので、新たな問題を選択して下さい。"));
 }
 
@@ -102,7 +105,8 @@ TEST_F(StartupTest, StartsCleanlyWithNoFilesAtAllAndSaysWhatIsMissing)
 
 TEST_F(StartupTest, BadLinesAndBadBytesInTheFirstCourseAreReported)
 {
-    folder.writeBytes(QStringLiteral("eng-1-1.dat"), QByteArray("apple,\x82\xe8\x82\xf1\x82\xb2\r\nno comma\r\nbad,\x82\r\n"));
+    folder.writeBytes(QStringLiteral("eng-1-1.dat"),
+                      QByteArray("apple,\x82\xe8\x82\xf1\x82\xb2\r\nno comma\r\nbad,\x82\r\n"));
     Form1& f = open();
     EXPECT_EQ(items(f.List3), (QStringList{"apple", "bad"}));
     EXPECT_EQ(f.List2->item(0)->text(), QStringLiteral("りんご"));
@@ -117,10 +121,12 @@ TEST_F(StartupTest, MenuCaptionsAndUnavailableItems)
     QStringList menus;
     for (QAction* a : f.menuBar()->actions())
         menus.append(a->text());
-    EXPECT_EQ(menus, (QStringList{"ファイル(&F)", "実行(&R)", "選択(&S)", "並び替え(&C)", "オプション(&O)", "ヘルプ(&H)"}));
+    EXPECT_EQ(menus,
+              (QStringList{"ファイル(&F)", "実行(&R)", "選択(&S)", "並び替え(&C)", "オプション(&O)", "ヘルプ(&H)"}));
     EXPECT_FALSE(f.mnuOpenItem->isEnabled());
     EXPECT_FALSE(f.mnuSaveItem->isEnabled());
     EXPECT_TRUE(f.mnuMusic->isChecked());
     EXPECT_EQ(f.mnuAlfaSItem->text(), QStringLiteral("ｱﾙﾌｧﾍﾞｯﾄ順(&A)"));
-    EXPECT_EQ(f.findChild<QAction*>(QStringLiteral("mnuRemverMiss"))->text(), QStringLiteral("過去間違いデータ読み込み(&M)"));
+    EXPECT_EQ(f.findChild<QAction*>(QStringLiteral("mnuRemverMiss"))->text(),
+              QStringLiteral("過去間違いデータ読み込み(&M)"));
 }

@@ -17,7 +17,7 @@
 namespace lumo::test {
 
 class QuizTest : public ::testing::Test {
-protected:
+  protected:
     Platform platform;
     TempProgramFolder folder;
     std::unique_ptr<Form1> form;
@@ -30,7 +30,8 @@ protected:
         folder.write(QStringLiteral("eng-1-2.dat"), QStringLiteral("cat,ねこ\ndog,いぬ\n"));
         folder.write(QStringLiteral("諺.txt"), QString());
         folder.write(QStringLiteral("例文-2.txt"), QString());
-        folder.write(QStringLiteral("例文.txt"), QStringLiteral("I make a cake.\n私はケーキを作る。\nAn apple a day.\n一日一個のりんご。\n"));
+        folder.write(QStringLiteral("例文.txt"),
+                     QStringLiteral("I make a cake.\n私はケーキを作る。\nAn apple a day.\n一日一個のりんご。\n"));
     }
 
     Form1& open()

@@ -86,7 +86,10 @@ TempProgramFolder::~TempProgramFolder()
     delete m_impl;
 }
 
-QString TempProgramFolder::path() const { return m_impl->dir.path() + u'/'; }
+QString TempProgramFolder::path() const
+{
+    return m_impl->dir.path() + u'/';
+}
 
 QByteArray cp932Bytes(const QString& text)
 {
@@ -98,7 +101,10 @@ QByteArray cp932Bytes(const QString& text)
     return e.bytes;
 }
 
-void TempProgramFolder::write(const QString& name, const QString& text) const { writeBytes(name, cp932Bytes(text)); }
+void TempProgramFolder::write(const QString& name, const QString& text) const
+{
+    writeBytes(name, cp932Bytes(text));
+}
 
 void TempProgramFolder::writeBytes(const QString& name, const QByteArray& bytes) const
 {
@@ -115,6 +121,9 @@ QByteArray TempProgramFolder::readBytes(const QString& name) const
     return f.readAll();
 }
 
-bool TempProgramFolder::exists(const QString& name) const { return QFile::exists(path() + name); }
+bool TempProgramFolder::exists(const QString& name) const
+{
+    return QFile::exists(path() + name);
+}
 
 } // namespace lumo::test

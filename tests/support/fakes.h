@@ -25,7 +25,7 @@ struct Shown {
 };
 
 class ScriptedDialogs final : public Dialogs {
-public:
+  public:
     ScriptedDialogs() : m_guard(this) {}
     // Answers to question() and confirm(), in order; when empty, Yes/OK.
     std::deque<bool> answers;
@@ -45,43 +45,43 @@ public:
     QStringList texts() const; // the texts of everything shown, in order
     int count(Shown::Kind kind) const;
 
-private:
+  private:
     ScopedSeam<Dialogs> m_guard;
 };
 
 class RecordingSound final : public Sound {
-public:
+  public:
     RecordingSound() : m_guard(this) {}
     QStringList played; // full paths
     void play(const QString& wavPath) override { played.append(wavPath); }
 
-private:
+  private:
     ScopedSeam<Sound> m_guard;
 };
 
 class RecordingShell final : public Shell {
-public:
+  public:
     RecordingShell() : m_guard(this) {}
     QStringList opened;
     void open(const QString& path) override { opened.append(path); }
 
-private:
+  private:
     ScopedSeam<Shell> m_guard;
 };
 
 class FixedScreen final : public Screen {
-public:
+  public:
     explicit FixedScreen(QSize pixels = {1280, 1024}) : size(pixels), m_guard(this) {}
     QSize size;
     QSize pixels() const override { return size; }
 
-private:
+  private:
     ScopedSeam<Screen> m_guard;
 };
 
 // Draws from a script; when the script runs out, 0.
 class ScriptedRandom final : public RandomSource {
-public:
+  public:
     ScriptedRandom() : m_guard(this) {}
     std::deque<float> values;
     int randomizeCalls = 0;
@@ -97,17 +97,17 @@ public:
     }
     void randomize() override { ++randomizeCalls; }
 
-private:
+  private:
     ScopedSeam<RandomSource> m_guard;
 };
 
 class FixedClock final : public Clock {
-public:
+  public:
     explicit FixedClock(QDate date = QDate(2001, 3, 5)) : day(date), m_guard(this) {}
     QDate day;
     QDate today() const override { return day; }
 
-private:
+  private:
     ScopedSeam<Clock> m_guard;
 };
 
@@ -124,7 +124,7 @@ struct Platform {
 // A program folder in a fresh temporary directory, with helpers to put
 // byte-exact files into it.
 class TempProgramFolder {
-public:
+  public:
     TempProgramFolder();
     ~TempProgramFolder();
     QString path() const; // with trailing separator
@@ -134,7 +134,7 @@ public:
     QByteArray readBytes(const QString& name) const;
     bool exists(const QString& name) const;
 
-private:
+  private:
     struct Impl;
     Impl* m_impl;
 };
