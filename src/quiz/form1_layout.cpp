@@ -191,22 +191,11 @@ void Form1::buildControls()
 
 void Form1::buildMenus()
 {
-    auto menu = [this](const char* name, const QString& caption) {
-        QMenu* m = menuBar()->addMenu(caption);
-        m->setObjectName(QString::fromLatin1(name));
-        return m;
-    };
+    auto menu = [this](const char* name, const QString& caption) { return addNamedMenu(menuBar(), name, caption); };
     auto item = [this](QMenu* m, const char* name, const QString& caption, auto handler) {
-        QAction* a = m->addAction(caption);
-        a->setObjectName(QString::fromLatin1(name));
-        connect(a, &QAction::triggered, this, handler);
-        return a;
+        return addNamedItem(m, name, caption, this, handler);
     };
-    auto inert = [](QMenu* m, const char* name, const QString& caption) {
-        QAction* a = m->addAction(caption);
-        a->setObjectName(QString::fromLatin1(name));
-        return a;
-    };
+    auto inert = [](QMenu* m, const char* name, const QString& caption) { return addNamedItem(m, name, caption); };
 
     QMenu* mnuFile = menu("mnuFile", QStringLiteral("ファイル(&F)"));
     mnuRemenver = item(mnuFile, "mnuRemenver", QStringLiteral("過去データ読み込み(&R)"),

@@ -221,16 +221,9 @@ void FrmKeyTre::buildKeyboardTemplates(QWidget* client)
 
 void FrmKeyTre::buildMenus()
 {
-    auto menu = [this](const char* name, const QString& caption) {
-        QMenu* m = menuBar->addMenu(caption);
-        m->setObjectName(QString::fromLatin1(name));
-        return m;
-    };
+    auto menu = [this](const char* name, const QString& caption) { return addNamedMenu(menuBar, name, caption); };
     auto item = [this](QMenu* m, const char* name, const QString& caption, void (FrmKeyTre::*handler)()) {
-        QAction* a = m->addAction(caption);
-        a->setObjectName(QString::fromLatin1(name));
-        connect(a, &QAction::triggered, this, handler);
-        return a;
+        return addNamedItem(m, name, caption, this, handler);
     };
 
     mnuCourse = menu("mnuCourse", QStringLiteral("基本コース選択(&C)"));
