@@ -3,6 +3,7 @@
 #include "data/savefile.h"
 #include "ui/fonts.h"
 #include "ui/richtextbox.h"
+#include "ui/speech.h"
 #include "ui/twips.h"
 
 #include <QEvent>
@@ -26,6 +27,7 @@ constexpr QRect kTextTemplate(1680, 240, 4920, 360);
 constexpr QRect kKeyTemplate(240, 1800, 540, 480);
 constexpr QRect kEntryText(240, 2460, 6360, 2400);
 constexpr QRect kSaveButton(4800, 5010, 1800, 420);
+constexpr QRect kSpeakButton(240, 5010, 1200, 420);
 constexpr int kRowGap = 200;
 
 void place(QWidget* w, const QRect& twips)
@@ -101,6 +103,14 @@ void Engnyu::buildTemplates()
     cmdSave->setFocusPolicy(Qt::StrongFocus);
     place(cmdSave, kSaveButton);
     connect(cmdSave, &QPushButton::clicked, this, &Engnyu::cmdSave_Click);
+
+    // 発音 speaks the English box. It takes no focus, so using it never
+    // leaves a box and adds no entry.
+    auto* speak = new QPushButton(QStringLiteral("発音"), this);
+    speak->setObjectName(QStringLiteral("cmdHatuon"));
+    speak->setFocusPolicy(Qt::NoFocus);
+    place(speak, kSpeakButton);
+    connect(speak, &QPushButton::clicked, this, [this] { speakAloud(this, {Text1[0]->text()}); });
 }
 
 void Engnyu::Form_Load()

@@ -8,6 +8,7 @@
 //   quizwindow_runs.cpp      runs, judging, end of a pass, direction, shuffle
 //   quizwindow_letters.cpp   on-screen letter buttons and the answer box
 //   quizwindow_windows.cpp   history files, sounds, help and the other windows, ending
+//   quizwindow_speech.cpp    speaking the English, its phonetic spelling, the listening quiz
 //
 // Controls (objectName → role):
 //   Label1 title · Label3 "コース選択" heading · List1 course list · Label4 "単語選択" heading
@@ -21,10 +22,12 @@
 //   CmdKeytre typing trainer · cmdCross crossword · CmdNew new selection · cmdNyuryoku training run
 //   cmdMondai question-form run · CmdChange direction switch · cmdSelect show selected questions · Command2 end
 //   Timer1 the translation direction's advance timer (1 s)
+//   cmdHatuon 発音: speak the English · lbHatuonKigou the judged English with its phonetic spelling
 // Menu items: see DESIGN.md.
 
 #include "quiz/quizlogic.h"
 #include "quiz/quizsession.h"
+#include "quiz/speaking.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -35,6 +38,7 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 class QTextEdit;
@@ -83,7 +87,7 @@ class QuizWindow : public QMainWindow {
     // Runs and judging.
     void startTraining();
     void startQuestions();
-    void showNextQuestion();
+    void showNextQuestion(const QStringList& sayFirst = {});
     void judgeClicked();
     void judgeTypedAnswer();
     void revealMeaning();
@@ -114,7 +118,17 @@ class QuizWindow : public QMainWindow {
     void showWordEntry();
     void saveAndEnd();
 
+    // Speaking the English and its phonetic spelling.
+    void buildSpeechControls(QWidget* client);
+    void addSpeechMenuItems(QMenu* options);
+    void say(const QStringList& texts);
+    void speakCurrentWord();
+    void showWordMenu(QListWidget* list, const QPoint& pos);
+    void speakWordMenuRow();
+    void showPhoneticSpelling(const QString& english);
+
     QuizSession m_session;
+    SpeakingRules m_speaking;
     LetterLayout m_letters;
     QString m_programFolder;
     bool m_soundOn = true;
@@ -156,6 +170,10 @@ class QuizWindow : public QMainWindow {
     QPushButton* m_endButton = nullptr;
     QTimer* m_advanceTimer = nullptr;
     QAction* m_soundItem = nullptr;
+    QPushButton* m_speakButton = nullptr;
+    QLabel* m_phoneticLabel = nullptr;
+    QMenu* m_wordMenu = nullptr; // the word lists' context menu
+    int m_wordMenuRow = -1;      // the row it was opened on
 
     // The other windows, while they are open.
     QPointer<FrmKeyTre> m_typingTrainer;

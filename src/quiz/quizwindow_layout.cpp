@@ -163,6 +163,8 @@ void QuizWindow::buildControls()
                            m_directionButton, m_showSelectionButton})
         b->setFont(uiFont(Face::Gothic, 7));
 
+    buildSpeechControls(client);
+
     // The instructions lie over the answer area until a course is chosen.
     m_instructionsBox->raise();
 
@@ -252,6 +254,7 @@ void QuizWindow::buildMenus()
     m_soundItem->setCheckable(true);
     m_soundItem->setChecked(true);
     inert(option, "mnuBackColor", QStringLiteral("背景色(&B)"));
+    addSpeechMenuItems(option);
 
     QMenu* help = menu("mnuHelp", QStringLiteral("ヘルプ(&H)"));
     item(help, "mnuHelpSimple", QStringLiteral("簡易ヘルプ(&S)"), &QuizWindow::showSimpleHelp);

@@ -104,6 +104,7 @@ void QuizWindow::askNewSelection()
 void QuizWindow::clearSelection()
 {
     m_session.discardSelection();
+    m_speaking.forget();
     m_countBox->setText(QStringLiteral("0"));
     m_promptBox->setPlainText(QStringLiteral("左下のリストから問題を選択して下さい"));
     m_selectionList->hide();

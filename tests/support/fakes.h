@@ -8,6 +8,7 @@
 #include "app/clock.h"
 #include "app/random.h"
 #include "ui/platform.h"
+#include "ui/speech.h"
 
 #include <QDate>
 #include <QStringList>
@@ -69,6 +70,37 @@ class RecordingShell final : public Shell {
     ScopedSeam<Shell> m_guard;
 };
 
+// Records what would have been said; `canSpeak` false plays a machine
+// without an engine or an audio output.
+class RecordingSpeech final : public Speech {
+  public:
+    RecordingSpeech() : m_guard(this) {}
+    bool canSpeak = true;
+    QList<QStringList> said; // one entry per say(), its texts in order
+    double spokenRate = 0.0;
+    bool say(const QStringList& texts) override
+    {
+        if (!canSpeak)
+            return false;
+        said.append(texts);
+        return true;
+    }
+    bool available() override { return canSpeak; }
+    void setRate(double rate) override { spokenRate = rate; }
+    double rate() const override { return spokenRate; }
+    // Every text said, in order.
+    QStringList words() const
+    {
+        QStringList all;
+        for (const QStringList& texts : said)
+            all += texts;
+        return all;
+    }
+
+  private:
+    ScopedSeam<Speech> m_guard;
+};
+
 class FixedScreen final : public Screen {
   public:
     explicit FixedScreen(QSize pixels = {1280, 1024}) : size(pixels), m_guard(this) {}
@@ -116,6 +148,7 @@ struct Platform {
     ScriptedDialogs dialogs;
     RecordingSound sound;
     RecordingShell shell;
+    RecordingSpeech speech;
     FixedScreen screen;
     ScriptedRandom random;
     FixedClock clock;
