@@ -114,7 +114,7 @@ def meaning_forms(head):
         stem = alt
         if alt.endswith("する") and len(alt) > 2:
             stem = alt[:-2]
-        elif len(alt) > 1 and alt[-1] in "ないの" + VERB_ENDINGS:
+        elif len(alt) > 1 and alt[-1] in "ないのだ" + VERB_ENDINGS:
             stem = alt[:-1]
         stem = stem.strip("～")
         if len(stem) < 2 and not is_kanji(stem[0]):
