@@ -89,7 +89,11 @@ def split_meaning(meaning):
 
 # ---- meanings and example translations ----
 
-VERB_ENDINGS = "うくぐすつぬぶむる"
+# Endings cut off a meaning to get the stem its inflected forms share, the
+# longer first: する verbs, past and て forms, then one-character endings of
+# verbs, adjectives, the copula and particles.
+STEM_ENDINGS = ["する", "した", "して", "った", "って", "いた", "いて", "んだ", "んで"] + list(
+    "たてないのだへにでを" "うくぐすつぬぶむる")
 
 
 def is_kanji(ch):
@@ -112,10 +116,10 @@ def meaning_forms(head):
         if not alt:
             continue
         stem = alt
-        if alt.endswith("する") and len(alt) > 2:
-            stem = alt[:-2]
-        elif len(alt) > 1 and alt[-1] in "ないのだ" + VERB_ENDINGS:
-            stem = alt[:-1]
+        for ending in STEM_ENDINGS:
+            if alt.endswith(ending) and len(alt) > len(ending):
+                stem = alt[: -len(ending)]
+                break
         stem = stem.strip("～")
         if len(stem) < 2 and not is_kanji(stem[0]):
             stem = alt
