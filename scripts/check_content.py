@@ -90,9 +90,11 @@ def split_meaning(meaning):
 # ---- meanings and example translations ----
 
 # Endings cut off a meaning to get the stem its inflected forms share, the
-# longer first: する verbs, past and て forms, then one-character endings of
-# verbs, adjectives, the copula and particles.
-STEM_ENDINGS = ["する", "した", "して", "った", "って", "いた", "いて", "んだ", "んで"] + list(
+# longer first: nouns with のある / のよい / ある, する verbs, past and て
+# forms, negatives, then one-character endings of verbs, adjectives, the
+# copula and particles.
+STEM_ENDINGS = ["のある", "のよい", "する", "した", "して", "った", "って", "いた", "いて", "んだ", "んで", "ある",
+                "ない"] + list(
     "たてないのだへにでを" "うくぐすつぬぶむる")
 
 
