@@ -112,7 +112,8 @@ def meaning_forms(head):
     text = re.sub(r"（[^）]*）|\([^)]*\)|「|」", "", head).replace("〜", "～")
     forms = []
     for alt in re.split(r"[・、／/]", text):
-        alt = alt.strip("～ 　")
+        # "～する", "～し" stand for the verb the learner puts in.
+        alt = re.sub(r"～(する|し)(?=.)", "～", alt).strip("～ 　")
         if alt.endswith("～ない"):
             alt = alt[:-3]  # the negation takes many forms (ない, ません)
         if not alt:
