@@ -95,7 +95,7 @@ def split_meaning(meaning):
 # copula and particles.
 STEM_ENDINGS = ["のある", "のよい", "する", "した", "して", "った", "って", "いた", "いて", "んだ", "んで", "ある",
                 "ない"] + list(
-    "たてないのだへにでを" "うくぐすつぬぶむる")
+    "たてないのだへにでをと" "うくぐすつぬぶむる")
 
 
 def is_kanji(ch):
@@ -118,11 +118,11 @@ def meaning_forms(head):
             alt = alt[:-3]  # the negation takes many forms (ない, ません)
         if not alt:
             continue
-        stem = alt
-        for ending in STEM_ENDINGS:
-            if alt.endswith(ending) and len(alt) > len(ending):
-                stem = alt[: -len(ending)]
-                break
+        if re.search(r"[かさたなまらわがばぱ]ない$", alt) and len(alt) > 3:
+            # A negative keeps what its polite form shares (進まない → 進).
+            stem = alt[:-3]
+        else:
+            stem = next((alt[: -len(e)] for e in STEM_ENDINGS if alt.endswith(e) and len(alt) > len(e)), alt)
         stem = stem.strip("～")
         if len(stem) < 2 and not is_kanji(stem[0]):
             stem = alt
