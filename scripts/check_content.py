@@ -9,8 +9,9 @@ there is one.  Standard library only.
     python3 scripts/check_content.py [--missing] [--weak] [--puzzles N]
 
 --missing  lists, per course, the words that get no example at all
---weak     lists the examples accepted on a one-character meaning form, for
-           a reading by hand
+--weak     lists the examples accepted on a one-character meaning form or
+           with the word only inside a longer course entry (listen in
+           listen to), for a reading by hand
 """
 import argparse
 import collections
@@ -148,6 +149,25 @@ def renders_meaning(head, translation):
         if contains_form(form, translation):
             return form
     return None
+
+
+def phrases_containing(words):
+    """For each course entry, the longer course entries that hold it as whole
+    words (stand → stand up, stand out)."""
+    result = {}
+    for w in words:
+        result[w] = [p for p in words if p != w and f" {w} " in f" {p} "]
+    return result
+
+
+def used_on_its_own(word, line, phrases):
+    """Whether `word` occurs in `line` outside every longer course entry that
+    contains it: the line "Her coat helped her stand out" uses stand only as
+    part of stand out, whose meaning is another."""
+    rest = f" {line} "
+    for p in sorted(phrases, key=len, reverse=True):
+        rest = rest.replace(f" {p} ", " | ")
+    return f" {word} " in rest or f" {word[:1].lower()}{word[1:]} " in rest
 
 
 class ExampleLookup:
@@ -421,8 +441,10 @@ def check_examples(names, data, args):
     print(f"proverbs: {len(proverbs)}, examples: {' + '.join(map(str, counts))}")
 
     lookup = ExampleLookup(example_text())
+    phrases = phrases_containing([e for n in names for e, _ in data.get(n, [])])
     words = good = 0
     weak = []
+    in_phrase = []  # the word only inside a longer entry: read by hand
     for n in names:
         pairs = data.get(n, [])
         missing, wrong = [], []
@@ -441,6 +463,8 @@ def check_examples(names, data, args):
                 wrong.append(f"{eng} ({head}): {line} / {translation}")
                 continue
             good += 1
+            if not used_on_its_own(eng, line, phrases[eng]):
+                in_phrase.append(f"{eng} ({head}): {line} / {translation}")
             if len(form) == 1:
                 weak.append(f"{eng} ({head}) on {form}: {line} / {translation}")
         print(f"  {n}: {len(pairs) - len(missing) - len(wrong)}/{len(pairs)}")
@@ -457,6 +481,8 @@ def check_examples(names, data, args):
     if args.weak:
         for w in weak:
             print("  weak:", w)
+        for w in in_phrase:
+            print("  in a phrase:", w)
 
 
 def main():

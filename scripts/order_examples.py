@@ -44,14 +44,16 @@ def main():
             continue  # the proverb decides
         waiting[eng] = (key, head)
 
+    phrases = cc.phrases_containing([e for e, _ in words])
     good = [set() for _ in pairs]
     bad = [set() for _ in pairs]
     served = set()
     for i, (e, j) in enumerate(pairs):
         for eng, (key, head) in waiting.items():
             if key in e:
-                (good if cc.renders_meaning(head, j) else bad)[i].add(eng)
-                if cc.renders_meaning(head, j):
+                fits = cc.used_on_its_own(eng, e, phrases[eng]) and cc.renders_meaning(head, j)
+                (good if fits else bad)[i].add(eng)
+                if fits:
                     served.add(eng)
     # A word no pair serves cannot be spoilt.
     open_words = set(served)
