@@ -7,8 +7,8 @@ meaning the course teaches.
 The proverbs (諺.txt) are searched first and keep their order. The example
 pairs of both files are put in one sequence, greedily: at each step the pair
 that spoils the fewest words still waiting for their sentence, then the one
-that serves the most of them; the sequence is then split back into the two
-files at the same share as before.  Standard library only.
+that serves the most of them; the first half of the sequence goes to
+例文.txt, the second to 例文-2.txt.  Standard library only.
 
     python3 scripts/order_examples.py
 """
@@ -28,8 +28,7 @@ def main():
     names, data = cc.courses()
     words = [(e, cc.split_meaning(m)[0]) for n in names for e, m in data.get(n, [])]
     files = cc.EXAMPLE_FILES[1:]
-    per_file = [pairs_of(n) for n in files]
-    pairs = [p for ps in per_file for p in ps]
+    pairs = [p for n in files for p in pairs_of(n)]
     proverbs = pairs_of(cc.EXAMPLE_FILES[0])
     whole = "\n".join(e for e, _ in proverbs + pairs)
 
@@ -67,11 +66,8 @@ def main():
         open_words -= good[best] | bad[best]
 
     ordered = [pairs[i] for i in order]
-    start = 0
-    for name, old in zip(files, per_file):
-        count = len(old) if name != files[-1] else len(ordered) - start
-        chunk = ordered[start:start + count]
-        start += count
+    half = (len(ordered) + 1) // 2
+    for name, chunk in zip(files, (ordered[:half], ordered[half:])):
         path = os.path.join(cc.ROOT, name)
         with open(path, "w", encoding="utf-8", newline="\n") as f:
             for e, j in chunk:
