@@ -32,6 +32,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <utility>
 #include <vector>
 
 class QAction;
@@ -51,6 +52,7 @@ class FrmKeyTre;
 class FrmCross;
 class Engnyu;
 class FrmHelpX;
+class RecordWindow;
 
 class QuizWindow : public QMainWindow {
     Q_OBJECT
@@ -116,7 +118,11 @@ class QuizWindow : public QMainWindow {
     void showTypingTrainer();
     void showCrossword();
     void showWordEntry();
+    void showRecord();
     void saveAndEnd();
+    // Picks words chosen in another window as questions, as picking each from
+    // the word list would, and says how many were added.
+    void pickWords(const std::vector<std::pair<QString, QString>>& words);
 
     // Speaking the English and its phonetic spelling.
     void buildSpeechControls(QWidget* client);
@@ -180,6 +186,7 @@ class QuizWindow : public QMainWindow {
     QPointer<FrmCross> m_crossword;
     QPointer<Engnyu> m_wordEntry;
     QPointer<FrmHelpX> m_help;
+    QPointer<RecordWindow> m_record;
 };
 
 } // namespace lumo
