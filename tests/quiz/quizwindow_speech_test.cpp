@@ -36,7 +36,7 @@ class QuizSpeech : public ::testing::Test {
     void SetUp() override
     {
         folder.write(QStringLiteral("filelist.dat"), QStringLiteral("eng-1-1.dat\n"));
-        folder.write(QStringLiteral("eng-1-1.dat"), QStringLiteral("apple,りんご\nman,男の人,マン\nmake,作る\n"));
+        folder.write(QStringLiteral("eng-1-1.dat"), QStringLiteral("apple,りんご\nwug,ワグ（造語）\nmake,作る\n"));
         for (const char* name : {"諺.txt", "例文.txt", "例文-2.txt"})
             folder.write(QString::fromUtf8(name), QString());
         window = std::make_unique<QuizWindow>();
@@ -105,14 +105,14 @@ TEST_F(QuizSpeech, TrainingFormAndTranslationDirectionSpeakAtOnce)
     pick("List2", {1});
     click("cmdNyuryoku"); // the answer is shown in training
     click("cmdHatuon");
-    EXPECT_EQ(said(), QStringList{QStringLiteral("man")});
+    EXPECT_EQ(said(), QStringList{QStringLiteral("wug")});
 
     platform.dialogs.answers = {true}; // 問題を変更しますか: Yes
     click("CmdChange");
     pick("List3", {2});
     click("cmdMondai");
     click("cmdHatuon");
-    EXPECT_EQ(said(), (QStringList{QStringLiteral("man"), QStringLiteral("make")}));
+    EXPECT_EQ(said(), (QStringList{QStringLiteral("wug"), QStringLiteral("make")}));
     click("Command3"); // the meaning is revealed
     EXPECT_EQ(phonetic(), QStringLiteral("make  /mˈeɪk/"));
 }
@@ -125,12 +125,11 @@ TEST_F(QuizSpeech, SpeakingAfterJudgingSaysEachJudgedWordBeforeTheEndOfPassQuest
     click("cmdMondai");
     answer(QStringLiteral("apple"));
     EXPECT_EQ(said(), QStringList{QStringLiteral("apple")});
-    EXPECT_TRUE(phonetic().isEmpty() || phonetic().startsWith(QStringLiteral("apple")));
 
     platform.dialogs.answers = {false}; // 再挑戦しますか: No
-    answer(QStringLiteral("men"));
-    EXPECT_EQ(said(), (QStringList{QStringLiteral("apple"), QStringLiteral("man")}));
-    EXPECT_TRUE(phonetic().isEmpty()) << "man is no word of the shipped courses";
+    answer(QStringLiteral("wig"));
+    EXPECT_EQ(said(), (QStringList{QStringLiteral("apple"), QStringLiteral("wug")}));
+    EXPECT_TRUE(phonetic().isEmpty()) << "wug is no word of the shipped courses";
     EXPECT_EQ(platform.dialogs.texts().last(), QStringLiteral("再挑戦しますか"));
 }
 
@@ -177,7 +176,7 @@ TEST_F(QuizSpeech, WordListContextMenuSpeaksTheEnglishOfTheRow)
     EXPECT_TRUE(menu->isVisible());
     menu->hide();
     trigger("mnuSpeakWord");
-    EXPECT_EQ(said(), QStringList{QStringLiteral("man")});
+    EXPECT_EQ(said(), QStringList{QStringLiteral("wug")});
 }
 
 TEST_F(QuizSpeech, WithoutSpeechTheLearnerIsToldOnceAndTheQuizGoesOn)
