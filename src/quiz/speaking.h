@@ -42,6 +42,6 @@ class SpeakingRules {
 };
 
 // The question line of the listening quiz, in place of the meaning.
-inline const QString kListeningPrompt = QStringLiteral("聞こえた英語を入力して下さい（発音ボタンでもう一度聞けます）");
+inline const QString kListeningPrompt = QStringLiteral("聞こえた英語を入力して下さい");
 
 } // namespace lumo

@@ -28,6 +28,15 @@ std::optional<QVoice> englishVoice(const QTextToSpeech& engine)
     return std::nullopt;
 }
 
+// Whether the engine says at once that it cannot be heard. Qt 6.4's flite
+// engine reports a missing audio output as a playback error right after it
+// is made; its error reason may read Initialization with no message while it
+// works, so only the playback error and the error state count.
+bool cannotBeHeard(const QTextToSpeech& engine)
+{
+    return engine.state() == QTextToSpeech::Error || engine.errorReason() == QTextToSpeech::ErrorReason::Playback;
+}
+
 QTextToSpeech* createEngine(QObject* parent)
 {
     if (!QTextToSpeech::availableEngines().contains(kEngine))
@@ -77,7 +86,7 @@ class FliteSpeech final : public Speech {
             return;
         const std::optional<QVoice> voice = englishVoice(*m_engine);
         // Without an audio output the engine says so at once.
-        if (!voice || m_engine->errorReason() != QTextToSpeech::ErrorReason::NoError) {
+        if (!voice || cannotBeHeard(*m_engine)) {
             m_failed = true;
             return;
         }
@@ -163,7 +172,7 @@ SpeechEngineReport probeSpeechEngine()
         report.voice = voice->name();
         report.voiceLocale = voice->locale().name();
     }
-    if (engine->errorReason() != QTextToSpeech::ErrorReason::NoError)
+    if (cannotBeHeard(*engine))
         report.problem = engine->errorString();
     delete engine;
     return report;
