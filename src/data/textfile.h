@@ -4,8 +4,8 @@
 
 #include <QByteArray>
 #include <QString>
-
 #include <QStringList>
+
 #include <algorithm>
 
 namespace lumo {
