@@ -1,8 +1,8 @@
 // How fast a crossword is built, and how full the shipped courses fill it.
 //   crossword_bench --benchmark_filter=Course   words and letters per grid
-#include "app/programfolder.h"
-#include "app/random.h"
-#include "crossword/frmcross.h"
+#include "base/programfolder.h"
+#include "base/random.h"
+#include "crossword/crosswordwindow.h"
 #include "crossword/grid.h"
 #include "crossword/wordfile.h"
 #include "data/textfile.h"
@@ -75,7 +75,7 @@ void BM_WindowPuzzle1000(benchmark::State& state)
     setProgramFolder(dir.path());
     SeededRandom random(2);
     {
-        FrmCross window;
+        CrosswordWindow window;
         window.setAttribute(Qt::WA_DeleteOnClose, false);
         window.Text1_Click();
         const bool paint = state.range(0) != 0;

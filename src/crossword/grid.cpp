@@ -1,6 +1,6 @@
 #include "crossword/grid.h"
 
-#include "app/random.h"
+#include "base/random.h"
 
 #include <QStringList>
 

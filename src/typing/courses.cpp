@@ -1,7 +1,7 @@
 #include "typing/courses.h"
 
-#include "app/module1.h"
-#include "app/random.h"
+#include "base/random.h"
+#include "base/strings.h"
 #include "data/textfile.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "typing/judging.h"
 
-#include "app/vkeys.h"
+#include "base/vkeys.h"
 #include "typing/keyboard.h"
 
 #include <limits>
