@@ -8,7 +8,7 @@
 //   form1_windows.cpp   history files, sounds, help and the other windows, ending
 
 #include "data/examples.h"
-#include "ui/richtextbox.h"
+#include "widgets/richtextbox.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -28,10 +28,10 @@ class QMenu;
 
 namespace lumo {
 
-class FrmKeyTre;
-class FrmCross;
-class Engnyu;
-class FrmHelpX;
+class TypingTrainerWindow;
+class CrosswordWindow;
+class WordEntryWindow;
+class HelpWindow;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -157,10 +157,10 @@ class Form1 : public QMainWindow {
     void cmdCross_Click();
 
     // The other windows, while they are open.
-    QPointer<FrmKeyTre> keyTre;
-    QPointer<FrmCross> cross;
-    QPointer<Engnyu> wordEntry;
-    QPointer<FrmHelpX> help;
+    QPointer<TypingTrainerWindow> keyTre;
+    QPointer<CrosswordWindow> cross;
+    QPointer<WordEntryWindow> wordEntry;
+    QPointer<HelpWindow> help;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

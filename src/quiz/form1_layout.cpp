@@ -1,7 +1,7 @@
 // Form1: controls, menus and start-up.
 #include "quiz/form1.h"
 
-#include "app/programfolder.h"
+#include "base/programfolder.h"
 #include "data/course.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"

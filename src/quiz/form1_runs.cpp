@@ -1,9 +1,9 @@
 // Form1: quiz runs, judging, end of a pass, the direction switch and the shuffle.
 #include "quiz/form1.h"
 
-#include "app/clock.h"
-#include "app/module1.h"
-#include "app/random.h"
+#include "base/clock.h"
+#include "base/random.h"
+#include "base/strings.h"
 #include "data/course.h"
 #include "data/history.h"
 #include "quiz/quizlogic.h"

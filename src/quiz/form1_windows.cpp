@@ -1,12 +1,12 @@
 // Form1: history files, options, help and the other windows, ending the program.
 #include "quiz/form1.h"
 
-#include "crossword/frmcross.h"
-#include "data/engnyu.h"
+#include "crossword/crosswordwindow.h"
 #include "data/history.h"
-#include "help/frmhelpx.h"
-#include "typing/frmkeytre.h"
+#include "help/helpwindow.h"
+#include "typing/typingtrainerwindow.h"
 #include "ui/platform.h"
+#include "wordentry/wordentrywindow.h"
 
 #include <QAction>
 #include <QApplication>
