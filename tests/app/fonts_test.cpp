@@ -3,7 +3,7 @@
 #include "app/splashwindow.h"
 #include "crossword/crosswordwindow.h"
 #include "help/helpwindow.h"
-#include "quiz/form1.h"
+#include "quiz/quizwindow.h"
 #include "support/fakes.h"
 #include "typing/typingtrainerwindow.h"
 #include "ui/fonts.h"
@@ -71,7 +71,7 @@ class WindowFonts : public ::testing::Test {
 
 TEST_F(WindowFonts, MainWindow)
 {
-    expectSameWhateverTheDesktopFont([] { return new Form1; });
+    expectSameWhateverTheDesktopFont([] { return new QuizWindow; });
 }
 TEST_F(WindowFonts, TypingTrainer)
 {
