@@ -89,6 +89,9 @@ void NoticeBar::applyColours()
     QPalette p = palette();
     p.setColor(QPalette::Window, colours.background);
     p.setColor(QPalette::WindowText, colours.text);
+    // The close button too, whatever the window around the bar uses.
+    p.setColor(QPalette::Button, colours.background);
+    p.setColor(QPalette::ButtonText, colours.text);
     p.setColor(QPalette::Light, colours.border);
     p.setColor(QPalette::Dark, colours.border);
     p.setColor(QPalette::Mid, colours.border);

@@ -92,4 +92,20 @@ TEST(NoticeBar, EachKindHasItsOwnColours)
     EXPECT_GT(c.lightness(), 128);
 }
 
+TEST(NoticeBar, KeepsItsColoursInsideADarkWindow)
+{
+    QWidget window;
+    QPalette dark = window.palette();
+    for (auto role : {QPalette::Window, QPalette::Button})
+        dark.setColor(role, QColor(24, 40, 88));
+    for (auto role : {QPalette::WindowText, QPalette::ButtonText})
+        dark.setColor(role, Qt::white);
+    window.setPalette(dark);
+    auto* bar = new NoticeBar(&window);
+    const QColor text = bar->palette().color(QPalette::WindowText);
+    EXPECT_LT(text.lightness(), 128);
+    EXPECT_EQ(partsOf(*bar).text->palette().color(QPalette::WindowText), text);
+    EXPECT_EQ(partsOf(*bar).close->palette().color(QPalette::ButtonText), text);
+}
+
 } // namespace
