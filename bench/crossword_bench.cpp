@@ -54,7 +54,7 @@ void BM_CrossMake1000(benchmark::State& state)
         WordList shuffled = words;
         mixWords(shuffled, random);
         grid.setWords(std::move(shuffled));
-        grid.CrossMake();
+        grid.generate();
         benchmark::DoNotOptimize(grid.yokoCount());
     }
     state.counters["words"] = grid.yokoCount() + grid.tateCount();
@@ -109,7 +109,7 @@ void BM_CourseFill(benchmark::State& state)
             mixWords(shuffled, random);
             Crossword grid;
             grid.setWords(std::move(shuffled));
-            grid.CrossMake();
+            grid.generate();
             placed += grid.yokoCount() + grid.tateCount();
             for (int row = 1; row <= kGridSize; ++row)
                 for (int col = 1; col <= kGridSize; ++col)

@@ -42,14 +42,14 @@ void CrosswordWindow::clearGrid()
     m_successPicture->hide();
     m_good->hide();
     m_startPrompt->hide();
-    m_grid.GridClear();
+    m_grid.clearGrid();
     applyCells();
 }
 
 void CrosswordWindow::buildGrid()
 {
     clearGrid();
-    m_grid.CrossMake();
+    m_grid.generate();
     applyCells();
 }
 

@@ -40,12 +40,12 @@ void TypingTrainerWindow::startCourse(Course course)
     case Course::EnglishLow:
     case Course::EnglishMid: {
         const int n = pickWords(course == Course::EnglishLow ? 1 : 2);
-        typing::LineShuffle(n, m_state.lines);
+        typing::shuffleLines(n, m_state.lines);
         break;
     }
     case Course::Proverbs: {
         const int n = typing::proverbLines(readCourseFile(QStringLiteral("諺.txt")), m_state.lines);
-        typing::LineShuffle(n, m_state.lines);
+        typing::shuffleLines(n, m_state.lines);
         break;
     }
     default: typing::fillBuiltInCourse(course, m_state.lines); break;
@@ -70,7 +70,7 @@ int TypingTrainerWindow::pickWords(int level)
     for (const QString& name : {QStringLiteral("eng-1-1.dat"), QStringLiteral("eng-1-2.dat")}) {
         const QString text = readCourseFile(name);
         if (!text.isEmpty())
-            n = typing::WordPick(text + kCrLf, level, n, m_state.lines);
+            n = typing::pickCourseWords(text + kCrLf, level, n, m_state.lines);
     }
     return n;
 }
@@ -186,7 +186,7 @@ void TypingTrainerWindow::startTest(typing::TestLevel level)
 {
     clearCourse();
     const int n = pickWords(static_cast<int>(level));
-    typing::LineShuffle(n, m_state.lines);
+    typing::shuffleLines(n, m_state.lines);
     m_testProgress->setMaximum(typing::kTestSeconds);
     m_countdown.start();
     m_testProgress->setValue(m_countdown.secondsLeft());
@@ -210,7 +210,7 @@ void TypingTrainerWindow::countDownOneSecond()
     m_testProgress->setValue(m_countdown.secondsLeft());
     if (!ended)
         return;
-    const int score = typing::testScore(m_state.seikaiCount, m_state.matigaiCount);
+    const int score = typing::testScore(m_state.correctCount, m_state.wrongCount);
     endTest();
     m_hint->setText(typing::resultText(score));
 }
@@ -239,8 +239,8 @@ void TypingTrainerWindow::showGuideState()
 
 void TypingTrainerWindow::showCounts()
 {
-    m_correctCount->setText(QString::number(m_state.seikaiCount));
-    m_wrongCount->setText(QString::number(m_state.matigaiCount));
+    m_correctCount->setText(QString::number(m_state.correctCount));
+    m_wrongCount->setText(QString::number(m_state.wrongCount));
 }
 
 void TypingTrainerWindow::focusWindow()

@@ -418,7 +418,7 @@ TEST(CrosswordWords, EveryCourseFillsAGridWell)
             cross::mixWords(words, random);
             cross::Crossword grid;
             grid.setWords(std::move(words));
-            grid.CrossMake();
+            grid.generate();
             placed += grid.yokoCount() + grid.tateCount();
             for (int row = 1; row <= cross::kGridSize; ++row)
                 for (int col = 1; col <= cross::kGridSize; ++col)

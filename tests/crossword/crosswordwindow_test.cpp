@@ -168,7 +168,7 @@ TEST_F(CrossWindow, ClickingThePromptStartsAPuzzle)
     auto w = open();
     QTest::mouseClick(prompt(*w), Qt::LeftButton);
     EXPECT_TRUE(prompt(*w)->isHidden());
-    EXPECT_EQ(w->grid().yokoAns(1), QStringLiteral("CAT"));
+    EXPECT_EQ(w->grid().acrossAnswer(1), QStringLiteral("CAT"));
     for (int k : letterCells())
         EXPECT_TRUE(cell(*w, k)->usable()) << k;
     CrosswordCell* number = cell(*w, 4);
@@ -388,7 +388,7 @@ TEST_F(CrossWindow, MissingFilesAreNamedInTheWindow)
     folder.write(QStringLiteral("word-4.dat"), QStringLiteral("dog,犬\n"));
     auto w = play();
     item(*w, "mnuCourse1(2)")->trigger();
-    EXPECT_EQ(w->grid().yokoAns(1), QStringLiteral("dog")); // course 2: word-4 .. word-7
+    EXPECT_EQ(w->grid().acrossAnswer(1), QStringLiteral("dog")); // course 2: word-4 .. word-7
     EXPECT_FALSE(notice(*w)->isHidden());
     EXPECT_EQ(notice(*w)->text().split(u'\n').size(), 3);
     EXPECT_TRUE(notice(*w)->text().contains(QStringLiteral("word-5.dat")));
@@ -397,7 +397,7 @@ TEST_F(CrossWindow, MissingFilesAreNamedInTheWindow)
 
     // The next puzzle reads the files again: the used word is back.
     item(*w, "mnuNext")->trigger();
-    EXPECT_EQ(w->grid().yokoAns(1), QStringLiteral("dog")); // still course 2
+    EXPECT_EQ(w->grid().acrossAnswer(1), QStringLiteral("dog")); // still course 2
     EXPECT_EQ(notice(*w)->text().split(u'\n').size(), 3);
     EXPECT_FALSE(notice(*w)->isHidden());
 
@@ -453,12 +453,12 @@ TEST_F(CrossWindow, EveryMenuItemAndControlDoesItsOwnJob)
                                                        {"mnuCourse1(1)", "CAT"}};
     for (const auto& [name, first] : courses) {
         item(*w, name)->trigger();
-        EXPECT_EQ(w->grid().yokoAns(1), first) << name;
+        EXPECT_EQ(w->grid().acrossAnswer(1), first) << name;
     }
     // 次問題 stays with the course last chosen.
     folder.write(QStringLiteral("word-3.dat"), QStringLiteral("COW,牛\n"));
     item(*w, "mnuNext")->trigger();
-    EXPECT_EQ(w->grid().yokoAns(1), QStringLiteral("COW"));
+    EXPECT_EQ(w->grid().acrossAnswer(1), QStringLiteral("COW"));
 
     // The three moves, from the menu and from the option buttons.
     const std::pair<const char*, int> moveItems[] = {{"mnuDownMv", 1}, {"mnuHandMv", 2}, {"mnuRightMv", 0}};

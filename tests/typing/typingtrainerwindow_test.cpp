@@ -347,7 +347,7 @@ TEST_F(Trainer, ClosingUnloadsAndReopeningStartsAfresh)
     EXPECT_TRUE(closing.isNull());
     open();
     EXPECT_EQ(window->state().lineNo, 0);
-    EXPECT_EQ(window->state().seikaiCount, 0);
+    EXPECT_EQ(window->state().correctCount, 0);
     EXPECT_FALSE(window->state().autoNext);
     EXPECT_FALSE(item(*window, "mnuAutoNext")->isChecked());
 }
@@ -379,7 +379,7 @@ TEST_F(SkillTestWindow, WholeMinuteGivesTheScore)
         typeLine();
     for (int i = 0; i < 10; ++i)
         press(Qt::Key_Z);
-    EXPECT_EQ(window->state().seikaiCount, 120);
+    EXPECT_EQ(window->state().correctCount, 120);
     tick(59);
     EXPECT_EQ(bar()->value(), 1);
     EXPECT_FALSE(find(window.get(), QStringLiteral("Label3"))->text().startsWith(QStringLiteral("あなたの成績は")));
