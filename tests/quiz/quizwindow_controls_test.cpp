@@ -102,13 +102,14 @@ void programEnded(QuizWindowTest& t)
 }
 std::function<void(QuizWindowTest&)> windowShown(const char* objectName)
 {
-    return [objectName](QuizWindowTest& t) {
+    return [objectName](QuizWindowTest&) {
         QWidget* other = QuizWindowTest::windowNamed(objectName);
         ASSERT_NE(other, nullptr) << objectName;
         EXPECT_TRUE(other->isVisible());
         for (const char* name : {"frmKeyTre", "frmCross", "engnyu", "frmHelpX"})
-            if (qstrcmp(name, objectName) != 0)
+            if (qstrcmp(name, objectName) != 0) {
                 EXPECT_TRUE(QuizWindowTest::windowsNamed(name).isEmpty()) << name;
+            }
     };
 }
 void nothingChanged(QuizWindowTest& t)
@@ -324,8 +325,8 @@ TEST_P(ControlTest, DoesWhatItSays)
 }
 
 INSTANTIATE_TEST_SUITE_P(MainWindow, ControlTest, ::testing::ValuesIn(controlCases()),
-                         [](const ::testing::TestParamInfo<ControlCase>& info) {
-                             std::string name = info.param.name.toStdString();
+                         [](const ::testing::TestParamInfo<ControlCase>& row) {
+                             std::string name = row.param.name.toStdString();
                              for (char& ch : name)
                                  if (!std::isalnum(static_cast<unsigned char>(ch)))
                                      ch = '_';
@@ -346,8 +347,9 @@ TEST_F(QuizWindowTest, TheControlTableCoversEveryButtonAndMenuItem)
     for (QListWidget* l : window->centralWidget()->findChildren<QListWidget*>())
         EXPECT_TRUE(covered.contains(l->objectName())) << qPrintable(l->objectName());
     for (QAction* a : window->menuBar()->findChildren<QAction*>())
-        if (!a->isSeparator() && !a->menu())
+        if (!a->isSeparator() && !a->menu()) {
             EXPECT_TRUE(covered.contains(a->objectName())) << qPrintable(a->objectName());
+        }
 }
 
 } // namespace

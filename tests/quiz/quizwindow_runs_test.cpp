@@ -46,7 +46,9 @@ TEST_F(RunTest, QuestionFormWithOneWrongAnswerThenRetryThenAllCorrect)
               (QStringList{folder.path() + "sample3.wav", folder.path() + "sample2.wav", folder.path() + "sample3.wav",
                            folder.path() + "sample3.wav", folder.path() + "sample3.wav"}));
     EXPECT_EQ(shown("richDatakioku"), sep + sep + "apple,りんご,2001/03/05,○○" + sep + sep +
-                                          "man,男の人,マン,2001/03/05,×○" + sep + sep + "make,作る,2001/03/05,○" + sep);
+                                          "man,男の人,マン,2001/03/05,×○" + sep + sep + "make,作る,2001/03/05,○" + sep +
+                                          sep)
+        << "a later judgement of a word marks its line and adds a line break at the end";
 }
 
 TEST_F(RunTest, RetryAnsweredNoDiscardsTheSelection)
