@@ -159,14 +159,10 @@ std::vector<ControlCase> controlCases()
         [](QuizWindowTest& t) { EXPECT_EQ(t.key(0)->text(), QStringLiteral("Q")); });
     add("Command3", Use::Click, appleTyped, judgedRight);
     add("Text2", Use::PressEnter, appleTyped, judgedRight);
-    add("OpSeikai", Use::Click, appleRevealedInTranslation, [](QuizWindowTest& t) {
-        ASSERT_FALSE(t.platform.dialogs.shown.empty());
-        EXPECT_EQ(t.platform.dialogs.shown.back().kind, Shown::Input) << "all correct";
-    });
-    add("OpZannen", Use::Click, appleRevealedInTranslation, [](QuizWindowTest& t) {
-        ASSERT_FALSE(t.platform.dialogs.shown.empty());
-        EXPECT_EQ(t.platform.dialogs.shown.back().text, QStringLiteral("再挑戦しますか"));
-    });
+    add("OpSeikai", Use::Click, appleRevealedInTranslation,
+        [](QuizWindowTest& t) { EXPECT_EQ(t.lastDialog().kind, Shown::Input) << "all correct"; });
+    add("OpZannen", Use::Click, appleRevealedInTranslation,
+        [](QuizWindowTest& t) { EXPECT_EQ(t.lastDialog().text, QStringLiteral("再挑戦しますか")); });
     add("CmdKeytre", Use::Click, nullptr, windowShown("frmKeyTre"));
     add("cmdCross", Use::Click, nullptr, windowShown("frmCross"));
     add("CmdNew", Use::Click, pickApple, selectionDiscarded);
@@ -222,7 +218,7 @@ std::vector<ControlCase> controlCases()
             t.click("cmdSelect");
         },
         [](QuizWindowTest& t) {
-            EXPECT_EQ(t.platform.dialogs.shown.back().text, QStringLiteral("選択リストから削除しますか"));
+            EXPECT_EQ(t.lastDialog().text, QStringLiteral("選択リストから削除しますか"));
             EXPECT_EQ(t.items("List4"), QStringList{"man"});
         });
 

@@ -78,6 +78,14 @@ class QuizWindowTest : public ::testing::Test {
         return item;
     }
 
+    // The last message box, input box or question shown; a blank one when
+    // none was, so a check of it fails instead of reading past the list.
+    Shown lastDialog() const
+    {
+        const std::vector<Shown>& all = platform.dialogs.shown;
+        return all.empty() ? Shown{Shown::Notice, QStringLiteral("(no dialog)"), {}, {}} : all.back();
+    }
+
     // What a text control shows: a line, a text box or a label.
     QString shown(const char* name) const
     {

@@ -25,13 +25,13 @@ TEST_F(RunTest, QuestionFormWithOneWrongAnswerThenRetryThenAllCorrect)
 
     platform.dialogs.answers = {true}; // 再挑戦しますか: Yes
     answer(QStringLiteral("make"));
-    EXPECT_EQ(platform.dialogs.shown.back().text, QStringLiteral("再挑戦しますか"));
+    EXPECT_EQ(lastDialog().text, QStringLiteral("再挑戦しますか"));
     EXPECT_EQ(shown("Text5"), QStringLiteral("問題  2"));
     EXPECT_TRUE(shown("Text3").isEmpty());
 
     platform.dialogs.inputs = {QStringLiteral("2")}; // all correct: 再挑戦
     answer(QStringLiteral("man"));
-    const Shown& box = platform.dialogs.shown.back();
+    const Shown box = lastDialog();
     EXPECT_EQ(box.kind, Shown::Input);
     EXPECT_EQ(box.text, QStringLiteral("全問正解です！　コースを選択して下さい　1-再練習   2-再挑戦   3-新規選択"));
     // A new run in question form, with every question again.
@@ -85,7 +85,7 @@ TEST_F(RunTest, AQuestionWithAnEmptyMeaningIsAskedAndRetried)
     EXPECT_EQ(shown("Text5"), QStringLiteral("問題  2")) << "the retry shows the wrong question again";
     platform.dialogs.inputs = {QStringLiteral("0")};
     answer(QStringLiteral("foo"));
-    EXPECT_EQ(platform.dialogs.shown.back().kind, Shown::Input);
+    EXPECT_EQ(lastDialog().kind, Shown::Input);
     // Translation direction, training form: apple advances to foo.
     platform.dialogs.answers = {false};
     click("CmdChange");
@@ -119,7 +119,7 @@ TEST_F(RunTest, TrainingFormShowsTheAnswerAndAsksToContinue)
     EXPECT_EQ(shown("Text3"), QStringLiteral("make"));
     platform.dialogs.answers = {true};
     answer(QStringLiteral("make"));
-    EXPECT_EQ(platform.dialogs.shown.back().text, QStringLiteral("練習を続けますか"));
+    EXPECT_EQ(lastDialog().text, QStringLiteral("練習を続けますか"));
     EXPECT_EQ(shown("Text5"), QStringLiteral("問題  1"));
     EXPECT_EQ(shown("Text3"), QStringLiteral("apple")) << "every question again";
     EXPECT_TRUE(shown("richDatakioku").isEmpty()) << "training is not recorded";
@@ -211,7 +211,7 @@ TEST_F(RunTest, TranslationDirectionQuestionFormWaitsForSelfJudgement)
     click("Command3");
     platform.dialogs.answers = {true};
     click("OpZannen"); // man stays pending: the pass ends and asks for a retry
-    EXPECT_EQ(platform.dialogs.shown.back().text, QStringLiteral("再挑戦しますか"));
+    EXPECT_EQ(lastDialog().text, QStringLiteral("再挑戦しますか"));
     EXPECT_EQ(shown("Text1"), QStringLiteral("man")) << "apple, graded right, is not asked again";
     EXPECT_TRUE(shown("richDatakioku").isEmpty());
 }
@@ -222,7 +222,7 @@ TEST_F(RunTest, SwitchingDirectionAsksAboutTheSelectionAndEnglishSelectionReturn
     pick({0});
     platform.dialogs.answers = {false};
     click("CmdChange");
-    EXPECT_EQ(platform.dialogs.shown.back().text, QStringLiteral("問題を変更しますか"));
+    EXPECT_EQ(lastDialog().text, QStringLiteral("問題を変更しますか"));
     EXPECT_TRUE(list("List3")->isVisible());
     EXPECT_EQ(selection(), QStringList{"apple"});
     platform.dialogs.answers = {true};

@@ -43,6 +43,7 @@ TEST_F(WindowsTest, HistoryThatCannotBeWrittenIsReportedAndTheProgramStillEnds)
     answer(QStringLiteral("apple"));
     menuItem("mnuExitItem")->trigger();
     ASSERT_EQ(platform.dialogs.count(Shown::Notice), 2);
+    ASSERT_EQ(platform.dialogs.shown.size(), 3u);
     EXPECT_TRUE(platform.dialogs.shown[1].text.contains(QStringLiteral("LastTraining.dat")));
     EXPECT_TRUE(platform.dialogs.shown[2].text.contains(QStringLiteral("Training.dat")));
     EXPECT_FALSE(window->isVisible());
