@@ -95,7 +95,7 @@ class QuizSession {
         QString english; // the question judged
         QString meaning;
         QString example;         // its example slot (may be empty)
-        bool passGoesOn = false; // false: the pass has ended
+        bool passGoesOn = false; // false: the pass has ended; true: showPending() tells what remains
     };
     // Judges a typed English answer (English-input direction); in question
     // form the judgement is recorded in the history with `today`.

@@ -106,7 +106,7 @@ std::function<void(QuizWindowTest&)> windowShown(const char* objectName)
         QWidget* other = QuizWindowTest::windowNamed(objectName);
         ASSERT_NE(other, nullptr) << objectName;
         EXPECT_TRUE(other->isVisible());
-        for (const char* name : {"frmKeyTre", "frmCross", "engnyu", "frmHelpX"})
+        for (const char* name : {"frmKeyTre", "frmCross", "engnyu", "frmHelpX", "frmRecord"})
             if (qstrcmp(name, objectName) != 0) {
                 EXPECT_TRUE(QuizWindowTest::windowsNamed(name).isEmpty()) << name;
             }
@@ -295,6 +295,7 @@ std::vector<ControlCase> controlCases()
     add("mnuHelpSimple", Use::Trigger, nullptr, windowShown("frmHelpX"));
     add("mnuHelpFull", Use::Trigger, nullptr,
         [](QuizWindowTest& t) { EXPECT_EQ(t.platform.shell.opened, QStringList{t.folder.path() + "E-Help.htm"}); });
+    add("mnuRecord", Use::Trigger, nullptr, windowShown("frmRecord"));
     return cases;
 }
 

@@ -119,8 +119,8 @@ TEST_F(StartupTest, MenuCaptionsAndUnavailableItems)
     QStringList menus;
     for (QAction* a : w.menuBar()->actions())
         menus.append(a->text());
-    EXPECT_EQ(menus,
-              (QStringList{"ファイル(&F)", "実行(&R)", "選択(&S)", "並び替え(&C)", "オプション(&O)", "ヘルプ(&H)"}));
+    EXPECT_EQ(menus, (QStringList{"ファイル(&F)", "実行(&R)", "選択(&S)", "並び替え(&C)", "オプション(&O)",
+                                  "ヘルプ(&H)", "復習(&V)"}));
     EXPECT_FALSE(menuItem("mnuOpenItem")->isEnabled());
     EXPECT_FALSE(menuItem("mnuSaveItem")->isEnabled());
     EXPECT_TRUE(menuItem("mnuMusic")->isCheckable());

@@ -84,8 +84,9 @@ TEST_F(WindowsTest, EveryWindowOpensOnceAndStaysBesideTheMainWindow)
         menuItem("mnuCrossWord")->trigger();
         menuItem("mnuNewQueItem")->trigger();
         menuItem("mnuHelpSimple")->trigger();
+        menuItem("mnuRecord")->trigger();
     }
-    const char* const others[] = {"frmKeyTre", "frmCross", "engnyu", "frmHelpX"};
+    const char* const others[] = {"frmKeyTre", "frmCross", "engnyu", "frmHelpX", "frmRecord"};
     for (const char* name : others) {
         ASSERT_EQ(windowsNamed(name).size(), 1) << name;
         QWidget* other = windowNamed(name);
