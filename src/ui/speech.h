@@ -3,7 +3,7 @@
 // is an offline engine (Qt TextToSpeech with flite) created on the first word
 // spoken, so nothing is paid for it before; tests put a recording stand-in in
 // place (tests/support/fakes.h).
-#include "app/seam.h"
+#include "base/seam.h"
 
 #include <QString>
 #include <QStringList>

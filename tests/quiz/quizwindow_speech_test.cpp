@@ -4,7 +4,7 @@
 #include "quiz/quizwindow.h"
 #include "quiz/speaking.h"
 #include "support/fakes.h"
-#include "ui/richtextbox.h"
+#include "widgets/richtextbox.h"
 
 #include <QAction>
 #include <QApplication>
@@ -192,16 +192,6 @@ TEST_F(QuizSpeech, WithoutSpeechTheLearnerIsToldOnceAndTheQuizGoesOn)
     answer(QStringLiteral("make"));
     EXPECT_EQ(find<QLabel>("Label2")->text(), QStringLiteral("正解"));
     EXPECT_EQ(notices(), 1);
-}
-
-TEST_F(QuizSpeech, RateMenuSetsTheSpeakingRate)
-{
-    EXPECT_TRUE(find<QAction>("mnuRateNormal")->isChecked());
-    trigger("mnuRateSlow");
-    EXPECT_LT(platform.speech.spokenRate, 0.0);
-    EXPECT_FALSE(find<QAction>("mnuRateNormal")->isChecked());
-    trigger("mnuRateFast");
-    EXPECT_GT(platform.speech.spokenRate, 0.0);
 }
 
 // The new controls lie on free ground: none covers a control of the window.
