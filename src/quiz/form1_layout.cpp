@@ -260,8 +260,10 @@ void Form1::Form_Load()
     {
         const QString path = programFolder + QStringLiteral("filelist.dat");
         const TextFile list = readTextFile(path);
-        List1->addItems(splitLines(list.text));
+        const CourseList courses = parseCourseList(list.text);
+        List1->addItems(courses.entries);
         problems.append(readProblemMessage(list, path));
+        problems.append(courses.problems);
     }
     // 6
     problems.append(FiOpen(programFolder + QStringLiteral("eng-1-1.dat"), 0));

@@ -48,9 +48,8 @@ void Form1::saveAndEnd()
         return;
     m_ending = true;
     const HistorySaveResult saved = saveHistory(programFolder, richDatakioku->Text());
-    for (const WriteResult& result : {saved.last, saved.training})
-        if (!result.ok)
-            dialogs().notice(this, result.error + QStringLiteral("\n学習の記録は保存されませんでした。"));
+    if (!saved.ok())
+        dialogs().notice(this, saved.message());
     for (QWidget* window : std::initializer_list<QWidget*>{keyTre, cross, wordEntry, help})
         if (window)
             window->close();
