@@ -79,3 +79,5 @@ BENCHMARK(BM_SaveHistoryAfterYearsOfRuns)->Unit(benchmark::kMillisecond)->Repeti
 BENCHMARK(BM_DecodeClean)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_DecodeOneBadByte)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_DecodeBadByteEvery10000)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+BENCHMARK_MAIN();

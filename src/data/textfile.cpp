@@ -4,6 +4,7 @@
 #include "data/fileproblems.h"
 
 #include <QFile>
+#include <QSet>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -169,15 +170,21 @@ Encoded encodeCp932(QStringView text)
     if (!encoder.hasError() && !anyReplacement)
         return result;
     // Find the characters that did not convert, one by one (error path only).
+    // A surrogate pair is one character; a surrogate without its partner is
+    // one that no file can hold.
+    QSet<QString> seen;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        qsizetype len = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        QStringView one = text.mid(i, len);
+        const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        const QStringView one = text.mid(i, pair ? 2 : 1);
         QStringEncoder single(kCodec, QStringConverter::Flag::Stateless);
         const QByteArray ignored = single.encode(one);
         Q_UNUSED(ignored);
-        if ((single.hasError() || one.at(0).unicode() == 0xFFFD) && !result.unmappable.contains(one))
+        if ((single.hasError() || one.at(0).unicode() == 0xFFFD || one.at(0).isSurrogate()) &&
+            !seen.contains(one.toString())) {
+            seen.insert(one.toString());
             result.unmappable += one;
-        i += len - 1;
+        }
+        i += pair ? 1 : 0;
     }
     if (result.unmappable.isEmpty())
         result.unmappable = QStringLiteral("?");
@@ -201,6 +208,15 @@ QString toCp932LookAlikes(QString text)
 QString toStorableText(const QString& text, QChar replacement)
 {
     QString result = toCp932LookAlikes(text);
+    // Surrogates without their partner first, so that what the encoder
+    // lists below are whole characters only.
+    for (qsizetype i = 0; i < result.size(); ++i) {
+        const QChar c = result.at(i);
+        if (c.isHighSurrogate() && i + 1 < result.size() && result.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            result[i] = replacement;
+    }
     const Encoded encoded = encodeCp932(result);
     for (qsizetype i = 0; i < encoded.unmappable.size(); ++i) {
         const bool pair = encoded.unmappable.at(i).isHighSurrogate() && i + 1 < encoded.unmappable.size();

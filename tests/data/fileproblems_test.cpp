@@ -197,3 +197,24 @@ TEST(DamagedFiles, BadBytesAnywhereDecodeLikeCharacterByCharacter)
 }
 
 } // namespace
+
+namespace {
+
+TEST(StorableText, BrokenSurrogatesAndUnassignedCharactersBecomeQuestionMarks)
+{
+    // Found by fuzzing: a high surrogate followed by an unassigned character
+    // was taken as one pair, and the history could then not be saved at all.
+    const char16_t units[] = {u'a', 0xD882, 0xFEFE, 0xFEFE, u'b', 0xDC00, u'c', 0xD83D, 0xDE00};
+    const QString text(reinterpret_cast<const QChar*>(units), std::size(units));
+    const QString storable = toStorableText(text);
+    EXPECT_EQ(storable, QStringLiteral("a???b?c?"));
+    EXPECT_TRUE(encodeCp932(storable).ok());
+    const Encoded refused = encodeCp932(text);
+    EXPECT_FALSE(refused.ok());
+    EXPECT_EQ(refused.unmappable.size(), 5); // D882, FEFE, DC00 and the pair of 😀
+
+    test::TempProgramFolder folder;
+    EXPECT_TRUE(saveHistory(folder.path(), text).ok());
+}
+
+} // namespace
