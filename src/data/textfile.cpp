@@ -287,7 +287,9 @@ TextFile readTextFile(const QString& path)
     return result;
 }
 
-QString readProblemMessage(const TextFile& file, const QString& path)
+namespace {
+
+QString statusMessage(const TextFile& file, const QString& path)
 {
     const QString name = displayName(path);
     switch (file.status) {
@@ -311,6 +313,19 @@ QString readProblemMessage(const TextFile& file, const QString& path)
             .arg(file.badBytes);
     }
     return {};
+}
+
+} // namespace
+
+QString readProblemMessage(const TextFile& file, const QString& path)
+{
+    QString message = statusMessage(file, path);
+    if (file.cutLines > 0)
+        message += QStringLiteral("「%1」の %2 文字を超える行 %3 行は、途中までを表示します。")
+                       .arg(displayName(path))
+                       .arg(kMaxShownLineLength)
+                       .arg(file.cutLines);
+    return message;
 }
 
 QString writeProblemMessage(const QString& path, int errorNumber)
@@ -395,6 +410,32 @@ QString withCrLf(QStringView text)
         } else {
             result += c;
         }
+    }
+    return result;
+}
+
+QString withLinesCut(QStringView text, qsizetype maxLength, int& cutLines)
+{
+    cutLines = 0;
+    QString result;
+    result.reserve(text.size());
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    while (start < n) {
+        qsizetype end = start;
+        while (end < n && text[end] != u'\r' && text[end] != u'\n')
+            ++end;
+        if (end - start > maxLength) {
+            ++cutLines;
+            result.append(text.sliced(start, maxLength));
+        } else {
+            result.append(text.sliced(start, end - start));
+        }
+        qsizetype next = end;
+        if (next < n)
+            next += text[next] == u'\r' && next + 1 < n && text[next + 1] == u'\n' ? 2 : 1;
+        result.append(text.sliced(end, next - end));
+        start = next;
     }
     return result;
 }

@@ -38,6 +38,14 @@ QString toStorableText(const QString& text, QChar replacement = u'?');
 // answering.
 inline constexpr int kMaxLineLength = 1000;
 
+// Longest line a text box shows; a text box loading a file cuts longer lines
+// (laying out a line of megabytes would hold the window up for minutes).
+inline constexpr int kMaxShownLineLength = 10000;
+
+// The text with every line over `maxLength` characters cut to that length;
+// `cutLines` is set to how many were cut.
+QString withLinesCut(QStringView text, qsizetype maxLength, int& cutLines);
+
 // Largest text file the program reads; bigger files are refused.
 inline constexpr qint64 kMaxTextFileBytes = 64 * 1024 * 1024;
 
@@ -47,11 +55,13 @@ struct TextFile {
     Status status = Status::Ok;
     qsizetype badBytes = 0; // with BadBytes: how many were replaced by U+FFFD
     int error = 0;          // with Unreadable: the system's error number
+    int cutLines = 0;       // lines a text box cut to kMaxShownLineLength when it loaded the file
     bool usable() const { return status == Status::Ok || status == Status::BadBytes; }
 };
 TextFile readTextFile(const QString& path);
 
-// A Japanese sentence describing a read problem with `path`, empty when Ok.
+// A Japanese sentence describing a read problem with `path` (and the lines
+// a text box cut), empty when Ok.
 QString readProblemMessage(const TextFile& file, const QString& path);
 
 struct WriteResult {

@@ -218,3 +218,24 @@ TEST(StorableText, BrokenSurrogatesAndUnassignedCharactersBecomeQuestionMarks)
 }
 
 } // namespace
+
+namespace {
+
+TEST(LineLimits, TextBoxesCutLinesTooLongToShowAndSaySo)
+{
+    int cut = -1;
+    EXPECT_EQ(withLinesCut(u"ab\r\ncd\nef\r", 5, cut), QStringLiteral("ab\r\ncd\nef\r"));
+    EXPECT_EQ(cut, 0);
+    EXPECT_EQ(withLinesCut(u"abcdefgh\r\nxy\r\n123456", 3, cut), QStringLiteral("abc\r\nxy\r\n123"));
+    EXPECT_EQ(cut, 2);
+
+    test::TempProgramFolder folder;
+    folder.writeBytes(QStringLiteral("help.txt"), QByteArray(kMaxShownLineLength + 1, 'a') + "\r\nok\r\n");
+    TextFile file = readTextFile(folder.path() + QStringLiteral("help.txt"));
+    file.text = withLinesCut(file.text, kMaxShownLineLength, file.cutLines);
+    EXPECT_EQ(file.text.size(), kMaxShownLineLength + 6);
+    EXPECT_EQ(readProblemMessage(file, folder.path() + QStringLiteral("help.txt")),
+              QStringLiteral("「help.txt」の 10000 文字を超える行 1 行は、途中までを表示します。"));
+}
+
+} // namespace
