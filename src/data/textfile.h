@@ -47,7 +47,7 @@ inline constexpr int kMaxShownLineLength = 10000;
 QString withLinesCut(QStringView text, qsizetype maxLength, int& cutLines);
 
 // Largest text file the program reads; bigger files are refused.
-inline constexpr qint64 kMaxTextFileBytes = 64 * 1024 * 1024;
+inline constexpr qint64 kMaxTextFileBytes = qint64(64) * 1024 * 1024;
 
 struct TextFile {
     enum class Status { Ok, Missing, Folder, NoPermission, NotAFile, Unreadable, TooLarge, BadBytes };
