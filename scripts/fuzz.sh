@@ -13,7 +13,7 @@ cd "$(dirname "$0")/.."
 mode=time
 limit=60
 if [ "${1:-}" = "--smoke" ]; then
-  mode=runs; limit=3000; shift
+  mode=runs; limit=1000; shift
 elif [ "${1:-}" = "--runs" ]; then
   mode=runs; limit=$2; shift 2
 elif [ -n "${1:-}" ]; then

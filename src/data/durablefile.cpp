@@ -141,7 +141,8 @@ int writeInPlace(const Target& target, QByteArrayView bytes, int flags)
 {
     int fd = -1;
     if (const int error = checked(WriteStep::Create, [&] {
-            fd = ::open(target.path.constData(), O_WRONLY | O_CLOEXEC | flags);
+            // Without waiting: a pipe nobody reads fails at once (ENXIO).
+            fd = ::open(target.path.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | flags);
             return fd;
         }))
         return error;

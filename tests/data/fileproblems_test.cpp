@@ -35,9 +35,11 @@ TEST(ReadProblems, EachCauseIsNamedWithTheFile)
     EXPECT_EQ(messageFor(QStringLiteral("filelist.dat")),
               QStringLiteral("「filelist.dat」はファイルではなくフォルダーのため、読み込めません。"));
 
-    // A pipe would block a reader for ever: it is refused at once.
+    // A pipe would block a reader or writer for ever: it is refused at once.
     ASSERT_EQ(::mkfifo(QFile::encodeName(dir + QStringLiteral("pipe.dat")).constData(), 0600), 0);
     EXPECT_EQ(readTextFile(dir + QStringLiteral("pipe.dat")).status, TextFile::Status::NotAFile);
+    EXPECT_FALSE(appendTextFile(dir + QStringLiteral("pipe.dat"), u"x").ok);
+    EXPECT_FALSE(writeTextFile(dir + QStringLiteral("pipe.dat"), u"x").ok);
 
     // Over the size limit (a sparse file, so the test stays small on disk).
     {
