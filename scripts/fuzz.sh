@@ -4,7 +4,7 @@
 #   scripts/fuzz.sh --smoke             a fixed, short number of runs per target
 #   scripts/fuzz.sh SECONDS [TARGET...] each target for SECONDS
 #   scripts/fuzz.sh --runs N [TARGET...] each target for N executions
-# Targets: cp932 course examples history wordfile richtext typing (default all).
+# Targets: cp932 course examples history wordfile richtext typing record (default all).
 # New inputs go to build/fuzz/corpus/TARGET, crashes to build/fuzz/artifacts/.
 # Exits non-zero when a target finds a crash.
 set -euo pipefail
@@ -20,7 +20,7 @@ elif [ -n "${1:-}" ]; then
   limit=$1; shift
 fi
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(cp932 course examples history wordfile richtext typing)
+[ ${#targets[@]} -eq 0 ] && targets=(cp932 course examples history wordfile richtext typing record)
 
 build=build/fuzz
 if [ ! -f "$build/CMakeCache.txt" ]; then
