@@ -153,6 +153,48 @@ Decoded decodeCp932(QByteArrayView bytes)
     return result;
 }
 
+namespace {
+
+// Whether `text` encodes without a loss: U+FFFD stands for bytes that could
+// not be read and surrogates for characters beyond the code page.
+bool encodesCleanly(QStringView text)
+{
+    for (const QChar c : text)
+        if (c.unicode() == 0xFFFD || c.isSurrogate())
+            return false;
+    QStringEncoder encoder(kCodec, QStringConverter::Flag::Stateless);
+    const QByteArray ignored = encoder.encode(text);
+    Q_UNUSED(ignored);
+    return !encoder.hasError();
+}
+
+// Appends to `out` the characters of `text` that cannot be encoded, in order
+// of appearance, each once. A range that does not encode is halved until
+// the bad characters stand alone, so a long text with one of them costs a
+// few halvings, not one conversion per character. A surrogate pair is one
+// character; a surrogate without its partner is one no file can hold.
+void findUnmappable(QStringView text, QSet<QString>& seen, QString& out)
+{
+    if (text.isEmpty() || encodesCleanly(text))
+        return;
+    const bool pair = text.size() == 2 && text[0].isHighSurrogate() && text[1].isLowSurrogate();
+    if (text.size() == 1 || pair) {
+        const QString one = text.toString();
+        if (!seen.contains(one)) {
+            seen.insert(one);
+            out += one;
+        }
+        return;
+    }
+    qsizetype middle = text.size() / 2;
+    if (text[middle].isLowSurrogate() && text[middle - 1].isHighSurrogate())
+        ++middle;
+    findUnmappable(text.first(middle), seen, out);
+    findUnmappable(text.sliced(middle), seen, out);
+}
+
+} // namespace
+
 Encoded encodeCp932(QStringView text)
 {
     Encoded result;
@@ -169,23 +211,8 @@ Encoded encodeCp932(QStringView text)
     const bool anyReplacement = text.contains(QChar(0xFFFD));
     if (!encoder.hasError() && !anyReplacement)
         return result;
-    // Find the characters that did not convert, one by one (error path only).
-    // A surrogate pair is one character; a surrogate without its partner is
-    // one that no file can hold.
     QSet<QString> seen;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
-        const QStringView one = text.mid(i, pair ? 2 : 1);
-        QStringEncoder single(kCodec, QStringConverter::Flag::Stateless);
-        const QByteArray ignored = single.encode(one);
-        Q_UNUSED(ignored);
-        if ((single.hasError() || one.at(0).unicode() == 0xFFFD || one.at(0).isSurrogate()) &&
-            !seen.contains(one.toString())) {
-            seen.insert(one.toString());
-            result.unmappable += one;
-        }
-        i += pair ? 1 : 0;
-    }
+    findUnmappable(text, seen, result.unmappable);
     if (result.unmappable.isEmpty())
         result.unmappable = QStringLiteral("?");
     result.bytes.clear();

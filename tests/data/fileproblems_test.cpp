@@ -217,6 +217,16 @@ TEST(StorableText, BrokenSurrogatesAndUnassignedCharactersBecomeQuestionMarks)
 
     test::TempProgramFolder folder;
     EXPECT_TRUE(saveHistory(folder.path(), text).ok());
+
+    // In a long text the unsavable characters are still found in order,
+    // each once, wherever they are.
+    QString longText = QString(100000, u'あ');
+    longText[0] = QChar(0x00E9);
+    longText[50000] = QChar(0xFFFD);
+    longText[99999] = QChar(0x00E9);
+    longText.insert(70000, QStringLiteral("😀"));
+    EXPECT_EQ(encodeCp932(longText).unmappable, QStringLiteral("é\uFFFD😀"));
+    EXPECT_EQ(toStorableText(longText).count(u'?'), 4);
 }
 
 } // namespace
