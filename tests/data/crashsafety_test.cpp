@@ -170,6 +170,24 @@ TEST_F(SaveUnderFaults, FailureAtAnyStepIsReportedAndLeavesTheOldFile)
     }
 }
 
+TEST_F(SaveUnderFaults, NoRoomForACopyStillAppendsTheRunInPlace)
+{
+    // The second file created is the copy of "Training.dat": a folder that
+    // takes no new file, or a disk without room for the copy, still takes
+    // the run at the end of the existing file.
+    for (const int error : {EACCES, ENOSPC}) {
+        writeOldFiles();
+        int creates = 0;
+        setWriteFaultHook(
+            [&creates, error](WriteStep step) { return step == WriteStep::Create && ++creates == 2 ? error : 0; });
+        const HistorySaveResult result = saveHistory(folder.path(), run);
+        setWriteFaultHook({});
+        EXPECT_TRUE(result.ok()) << qPrintable(result.message());
+        EXPECT_EQ(last(), newLast);
+        EXPECT_TRUE(training() == newTraining) << "error " << error;
+    }
+}
+
 TEST(WriteFailures, DeviceThatIsFullFailsAndStaysADevice)
 {
     if (!QFileInfo::exists(QStringLiteral("/dev/full")))
