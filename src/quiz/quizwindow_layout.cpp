@@ -275,8 +275,10 @@ void QuizWindow::loadStartupFiles()
     {
         const QString path = m_programFolder + QStringLiteral("filelist.dat");
         const TextFile list = readTextFile(path);
-        m_courseList->addItems(splitLines(list.text));
+        const CourseList courses = parseCourseList(list.text);
+        m_courseList->addItems(courses.entries);
         problems.append(readProblemMessage(list, path));
+        problems.append(courses.problems);
     }
     problems.append(loadCourse(m_programFolder + QStringLiteral("eng-1-1.dat"), false));
     // The example text: the three files joined in order.
