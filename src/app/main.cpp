@@ -1,12 +1,17 @@
 #include "app/splash.h"
 #include "app/userfolder.h"
 #include "quiz/form1.h"
+#include "ui/fonts.h"
 #include "ui/platform.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QLibraryInfo>
 #include <QTimer>
 #include <QTranslator>
+
+#include <chrono>
+#include <cstdio>
 
 // Where an installation puts the shipped files, relative to the executable.
 #ifndef LUMO_INSTALLED_DATA_FROM_EXECUTABLE
@@ -31,6 +36,44 @@ QWidget* loadMainWindow()
     return window;
 }
 
+// For start-up measurements only (bench/startup.sh): when
+// LUMO_TEST_LAUNCHED_AT_US holds the launch time in microseconds since the
+// epoch, the program writes to stderr how long after it the splash's first
+// paint was done.
+class FirstPaintReport final : public QObject {
+  public:
+    FirstPaintReport(qint64 launchedAtUs, QObject* parent) : QObject(parent), m_launchedAtUs(launchedAtUs) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            // Reported once the paint event has been handled and flushed.
+            QTimer::singleShot(0, this, [this] { report(); });
+        }
+        return false;
+    }
+
+  private:
+    void report() const
+    {
+        using namespace std::chrono;
+        const qint64 now = duration_cast<microseconds>(system_clock::now().time_since_epoch()).count();
+        std::fprintf(stderr, "splash painted after %.1f ms\n", static_cast<double>(now - m_launchedAtUs) / 1000.0);
+    }
+
+    qint64 m_launchedAtUs;
+};
+
+void reportFirstPaintWhenAsked(QWidget* splash)
+{
+    bool isSet = false;
+    const qint64 launchedAt = qEnvironmentVariable("LUMO_TEST_LAUNCHED_AT_US").toLongLong(&isSet);
+    if (isSet)
+        splash->installEventFilter(new FirstPaintReport(launchedAt, splash));
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -38,6 +81,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lumo-English"));
     Q_INIT_RESOURCE(assets);
+    lumo::useGothicForStandardControls();
 
     // Japanese texts on the standard buttons of message boxes and dialogs.
     QTranslator qtTranslator;
@@ -48,6 +92,7 @@ int main(int argc, char* argv[])
     // The main window ends the program itself (its save-and-end sequence).
     QApplication::setQuitOnLastWindowClosed(false);
     auto* splash = new lumo::Form2(loadMainWindow);
+    reportFirstPaintWhenAsked(splash);
     splash->show();
     return QApplication::exec();
 }

@@ -1,22 +1,29 @@
 #include "ui/fonts.h"
 
+#include <QApplication>
 #include <QPalette>
 #include <QWidget>
 
 namespace lumo {
 
+namespace {
+
+QStringList gothicFamilies()
+{
+    return {QStringLiteral("IPAPGothic"),       QStringLiteral("IPAexGothic"), QStringLiteral("IPAGothic"),
+            QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic"),  QStringLiteral("sans-serif")};
+}
+
+} // namespace
+
 QFont uiFont(Face face, double pointSize, bool bold)
 {
     QFont font;
     switch (face) {
-    case Face::Gothic:
-        font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("IPAexGothic"), QStringLiteral("IPAGothic"),
-                          QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic"),
-                          QStringLiteral("sans-serif")});
-        break;
+    case Face::Gothic: font.setFamilies(gothicFamilies()); break;
     case Face::Serif:
         font.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman"),
-                          QStringLiteral("IPAPMincho"), QStringLiteral("serif")});
+                          QStringLiteral("IPAPMincho"), QStringLiteral("IPAPGothic"), QStringLiteral("serif")});
         break;
     case Face::Script:
         font.setFamilies({QStringLiteral("URW Chancery L"), QStringLiteral("Z003"), QStringLiteral("Liberation Serif"),
@@ -27,6 +34,13 @@ QFont uiFont(Face face, double pointSize, bool bold)
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;
+}
+
+void useGothicForStandardControls()
+{
+    QFont font = QApplication::font();
+    font.setFamilies(gothicFamilies());
+    QApplication::setFont(font);
 }
 
 void setColours(QWidget* w, const QColor& text, const QColor& background)
