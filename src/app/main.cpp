@@ -1,6 +1,7 @@
 #include "app/splash.h"
 #include "app/userfolder.h"
 #include "quiz/form1.h"
+#include "ui/desktopstyle.h"
 #include "ui/fonts.h"
 #include "ui/platform.h"
 
@@ -81,6 +82,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lumo-English"));
     Q_INIT_RESOURCE(assets);
+    QApplication::setStyle(new lumo::DesktopStyle);
     lumo::useGothicForStandardControls();
 
     // Japanese texts on the standard buttons of message boxes and dialogs.
