@@ -83,7 +83,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Lumo-English"));
     Q_INIT_RESOURCE(assets);
     QApplication::setStyle(new lumo::DesktopStyle);
-    lumo::useGothicForStandardControls();
+    lumo::useProgramFont();
 
     // Japanese texts on the standard buttons of message boxes and dialogs.
     QTranslator qtTranslator;

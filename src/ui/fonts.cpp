@@ -6,21 +6,15 @@
 
 namespace lumo {
 
-namespace {
-
-QStringList gothicFamilies()
-{
-    return {QStringLiteral("IPAPGothic"),       QStringLiteral("IPAexGothic"), QStringLiteral("IPAGothic"),
-            QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic"),  QStringLiteral("sans-serif")};
-}
-
-} // namespace
-
 QFont uiFont(Face face, double pointSize, bool bold)
 {
     QFont font;
     switch (face) {
-    case Face::Gothic: font.setFamilies(gothicFamilies()); break;
+    case Face::Gothic:
+        font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("IPAexGothic"), QStringLiteral("IPAGothic"),
+                          QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic"),
+                          QStringLiteral("sans-serif")});
+        break;
     case Face::Serif:
         font.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman"),
                           QStringLiteral("IPAPMincho"), QStringLiteral("IPAPGothic"), QStringLiteral("serif")});
@@ -36,11 +30,9 @@ QFont uiFont(Face face, double pointSize, bool bold)
     return font;
 }
 
-void useGothicForStandardControls()
+void useProgramFont()
 {
-    QFont font = QApplication::font();
-    font.setFamilies(gothicFamilies());
-    QApplication::setFont(font);
+    QApplication::setFont(uiFont(Face::Gothic));
 }
 
 void setColours(QWidget* w, const QColor& text, const QColor& background)
