@@ -1,0 +1,59 @@
+// Every window, rendered offscreen, shows each caption of its buttons and
+// labels whole. ctest runs these at 100 %, 150 % and 200 % scale and with
+// the text one step larger (see CMakeLists.txt).
+#include "app/programfolder.h"
+#include "app/splash.h"
+#include "crossword/frmcross.h"
+#include "data/engnyu.h"
+#include "help/frmhelpx.h"
+#include "quiz/form1.h"
+#include "support/captionfit.h"
+#include "support/fakes.h"
+#include "typing/frmkeytre.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+using namespace lumo;
+
+namespace {
+
+struct WindowCase {
+    const char* name;
+    std::function<QWidget*()> create;
+};
+
+class CaptionsFit : public ::testing::TestWithParam<WindowCase> {
+  protected:
+    void SetUp() override { setProgramFolder(QStringLiteral(LUMO_PROGRAM_DIR)); }
+    void TearDown() override { setProgramFolder(QString()); }
+    test::Platform platform;
+};
+
+TEST_P(CaptionsFit, NoCaptionIsCutOff)
+{
+    const std::unique_ptr<QWidget> window(GetParam().create());
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    const std::vector<test::CutCaption> cuts = test::cutCaptions(window.get());
+    EXPECT_TRUE(cuts.empty()) << "scale " << qgetenv("QT_SCALE_FACTOR").constData() << ", font dpi "
+                              << qgetenv("QT_FONT_DPI").constData() << ":\n"
+                              << test::describe(cuts).toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryWindow, CaptionsFit,
+    ::testing::Values(WindowCase{"Quiz", [] { return static_cast<QWidget*>(new Form1); }},
+                      WindowCase{"TypingTrainer", [] { return static_cast<QWidget*>(new FrmKeyTre); }},
+                      WindowCase{"Crossword", [] { return static_cast<QWidget*>(new FrmCross); }},
+                      WindowCase{"WordEntry", [] { return static_cast<QWidget*>(new Engnyu); }},
+                      WindowCase{"Help", [] { return static_cast<QWidget*>(new FrmHelpX); }},
+                      WindowCase{"Splash", [] { return static_cast<QWidget*>(new Form2([] { return nullptr; })); }}),
+    [](const ::testing::TestParamInfo<WindowCase>& info) { return std::string(info.param.name); });
+
+} // namespace
