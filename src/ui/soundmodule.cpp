@@ -2,6 +2,7 @@
 
 #include <QLibrary>
 
+// The build sets the path for its install layout; this is the usual one.
 #ifndef LUMO_SOUND_MODULE_FROM_EXECUTABLE
 #define LUMO_SOUND_MODULE_FROM_EXECUTABLE "../lib/lumo-english/lumo-sound"
 #endif
