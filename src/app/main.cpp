@@ -1,6 +1,6 @@
 #include "app/splash.h"
 #include "app/userfolder.h"
-#include "quiz/form1.h"
+#include "quiz/quizwindow.h"
 #include "ui/desktopstyle.h"
 #include "ui/fonts.h"
 #include "ui/platform.h"
@@ -27,7 +27,7 @@ QWidget* loadMainWindow()
     const QString problem = lumo::settleProgramFolder(QStringLiteral(LUMO_INSTALLED_DATA_FROM_EXECUTABLE));
     if (!problem.isEmpty())
         lumo::dialogs().notice(nullptr, problem);
-    auto* window = new lumo::Form1;
+    auto* window = new lumo::QuizWindow;
     // For automated runs of the whole program only: LUMO_TEST_CLOSE_AFTER_MS
     // closes the main window that many milliseconds after it loads, which
     // runs the ordinary save-and-end sequence.

@@ -6,7 +6,7 @@
 #include "crossword/frmcross.h"
 #include "data/engnyu.h"
 #include "help/frmhelpx.h"
-#include "quiz/form1.h"
+#include "quiz/quizwindow.h"
 #include "support/captionfit.h"
 #include "support/fakes.h"
 #include "typing/frmkeytre.h"
