@@ -1,6 +1,7 @@
 #include "app/splash.h"
 #include "app/userfolder.h"
 #include "quiz/quizwindow.h"
+#include "ui/accessiblenames.h"
 #include "ui/desktopstyle.h"
 #include "ui/fonts.h"
 #include "ui/platform.h"
@@ -88,6 +89,7 @@ int main(int argc, char* argv[])
     Q_INIT_RESOURCE(assets);
     QApplication::setStyle(new lumo::DesktopStyle);
     lumo::useProgramFont();
+    lumo::nameControlsOfEveryWindow();
 
     // Japanese texts on the standard buttons of message boxes and dialogs.
     QTranslator qtTranslator;

@@ -334,9 +334,21 @@ bool QuizWindow::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress) {
         const auto* keyEvent = static_cast<QKeyEvent*>(event);
         lightTypedKey(keyEvent->text());
+        const int key = keyEvent->key();
+        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
         // Enter in the course list chooses the current entry.
-        if (watched == m_courseList && (keyEvent->key() == Qt::Key_Return || keyEvent->key() == Qt::Key_Enter))
+        if (watched == m_courseList && enter)
             chooseCourse();
+        // Enter or Space on the current entry of a word list picks it, as a
+        // click does, so the quiz can be prepared without a mouse.
+        if ((enter || key == Qt::Key_Space) &&
+            (watched == m_meaningList || watched == m_englishList || watched == m_selectionList)) {
+            auto* list = static_cast<QListWidget*>(watched);
+            if (QListWidgetItem* item = list->currentItem()) {
+                emit list->itemClicked(item);
+                return true;
+            }
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

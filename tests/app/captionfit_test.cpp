@@ -10,9 +10,15 @@
 #include "support/captionfit.h"
 #include "support/fakes.h"
 #include "typing/frmkeytre.h"
+#include "ui/accessiblenames.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
+#include <QTextEdit>
 
 #include <gtest/gtest.h>
 
@@ -44,6 +50,38 @@ TEST_P(CaptionsFit, NoCaptionIsCutOff)
     EXPECT_TRUE(cuts.empty()) << "scale " << qgetenv("QT_SCALE_FACTOR").constData() << ", font dpi "
                               << qgetenv("QT_FONT_DPI").constData() << ":\n"
                               << test::describe(cuts).toStdString();
+}
+
+TEST_P(CaptionsFit, EveryControlHasAnAccessibleName)
+{
+    const std::unique_ptr<QWidget> window(GetParam().create());
+    window->show();
+    nameControls(window.get());
+    QStringList unnamed;
+    for (const QWidget* control : window->findChildren<QWidget*>()) {
+        const bool named = qobject_cast<const QAbstractButton*>(control) || qobject_cast<const QListWidget*>(control) ||
+                           qobject_cast<const QLineEdit*>(control) || qobject_cast<const QTextEdit*>(control);
+        const auto* label = qobject_cast<const QLabel*>(control);
+        if (control->isVisibleTo(window.get()) && (named || (label && !label->text().trimmed().isEmpty())) &&
+            control->accessibleName().trimmed().isEmpty())
+            unnamed.append(control->objectName());
+    }
+    EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(u' ').toStdString();
+}
+
+TEST(AccessibleNames, HeadingsAreTheBuddiesOfTheirListsAndNameThem)
+{
+    test::Platform platform;
+    setProgramFolder(QStringLiteral(LUMO_PROGRAM_DIR));
+    QuizWindow window;
+    nameControls(&window);
+    const auto* courses = window.findChild<QListWidget*>(QStringLiteral("List1"));
+    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Label3"))->buddy(), courses);
+    EXPECT_EQ(courses->accessibleName(), QStringLiteral("コース選択"));
+    EXPECT_EQ(window.findChild<QLineEdit*>(QStringLiteral("Text2"))->accessibleName(), QStringLiteral("解答欄"));
+    EXPECT_EQ(window.findChild<QAbstractButton*>(QStringLiteral("Command3"))->accessibleName(),
+              window.findChild<QAbstractButton*>(QStringLiteral("Command3"))->text().remove(u'&'));
+    setProgramFolder(QString());
 }
 
 INSTANTIATE_TEST_SUITE_P(
