@@ -7,6 +7,7 @@
 #include "ui/fonts.h"
 #include "ui/richtextbox.h"
 #include "ui/twips.h"
+#include "ui/wrappingbutton.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -41,7 +42,8 @@ QLabel* label(QWidget* parent, const char* name, const QString& caption, QRect t
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, QRect twips)
 {
-    auto* b = control<QPushButton>(parent, name, twips.x(), twips.y(), twips.width(), twips.height());
+    // A caption too wide for its button at a larger scale or font wraps.
+    auto* b = control<WrappingButton>(parent, name, twips.x(), twips.y(), twips.width(), twips.height());
     b->setText(caption);
     b->setFocusPolicy(Qt::TabFocus);
     return b;

@@ -52,6 +52,13 @@ void checkButton(const QAbstractButton* button, std::vector<CutCaption>& cuts)
         contents = QStyle::SE_CheckBoxContents;
     const QRect room = button->style()->subElementRect(contents, &option, button);
     const QFontMetrics metrics = button->fontMetrics();
+    if (button->property("wrapsCaption").toBool()) {
+        // Wrapped between any two characters: only the height can run out.
+        const int tall = metrics.boundingRect(room, Qt::AlignCenter | Qt::TextWrapAnywhere, text).height();
+        if (tall > room.height())
+            cuts.push_back({button->objectName(), text, QStringLiteral("tall"), tall, room.height()});
+        return;
+    }
     const int wide = widestLine(metrics, text);
     if (wide > room.width())
         cuts.push_back({button->objectName(), text, QStringLiteral("wide"), wide, room.width()});
