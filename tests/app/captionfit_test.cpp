@@ -86,12 +86,12 @@ TEST(AccessibleNames, HeadingsAreTheBuddiesOfTheirListsAndNameThem)
 
 INSTANTIATE_TEST_SUITE_P(
     EveryWindow, CaptionsFit,
-    ::testing::Values(WindowCase{"Quiz", [] { return static_cast<QWidget*>(new Form1); }},
+    ::testing::Values(WindowCase{"Quiz", [] { return static_cast<QWidget*>(new QuizWindow); }},
                       WindowCase{"TypingTrainer", [] { return static_cast<QWidget*>(new FrmKeyTre); }},
                       WindowCase{"Crossword", [] { return static_cast<QWidget*>(new FrmCross); }},
                       WindowCase{"WordEntry", [] { return static_cast<QWidget*>(new Engnyu); }},
                       WindowCase{"Help", [] { return static_cast<QWidget*>(new FrmHelpX); }},
                       WindowCase{"Splash", [] { return static_cast<QWidget*>(new Form2([] { return nullptr; })); }}),
-    [](const ::testing::TestParamInfo<WindowCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<WindowCase>& windowCase) { return std::string(windowCase.param.name); });
 
 } // namespace

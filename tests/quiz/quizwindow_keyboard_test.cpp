@@ -46,30 +46,34 @@ TEST_F(QuizKeyboard, EnterAndSpaceInTheMeaningListPickLikeAClick)
 {
     auto* meanings = find<QListWidget>("List2");
     meanings->setFocus();
+    meanings->setCurrentRow(0);
     const QString before = count();
     QTest::keyClick(meanings, Qt::Key_Down);
-    QTest::keyClick(meanings, Qt::Key_Down);
+    QTest::keyClick(meanings, Qt::Key_Up);
     EXPECT_EQ(count(), before) << "moving through the list picks nothing";
     QTest::keyClick(meanings, Qt::Key_Return);
     EXPECT_EQ(count(), QStringLiteral("全問題数　1"));
     QTest::keyClick(meanings, Qt::Key_Down);
     QTest::keyClick(meanings, Qt::Key_Space);
     EXPECT_EQ(count(), QStringLiteral("全問題数　2"));
+    QTest::keyClick(meanings, Qt::Key_Down);
     QTest::keyClick(meanings, Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(count(), QStringLiteral("全問題数　3"));
+    EXPECT_EQ(meanings->currentRow(), 2);
 }
 
 TEST_F(QuizKeyboard, EnterInTheCourseListLoadsTheCourseAndTheWordsFollow)
 {
     auto* courses = find<QListWidget>("List1");
     courses->setFocus();
-    QTest::keyClick(courses, Qt::Key_Down);
+    courses->setCurrentRow(0);
     QTest::keyClick(courses, Qt::Key_Down);
     QTest::keyClick(courses, Qt::Key_Return);
     auto* meanings = find<QListWidget>("List2");
     ASSERT_EQ(meanings->count(), 2);
     EXPECT_EQ(meanings->item(1)->text(), QStringLiteral("いぬ"));
     meanings->setFocus();
+    meanings->setCurrentRow(0);
     QTest::keyClick(meanings, Qt::Key_Down);
     QTest::keyClick(meanings, Qt::Key_Space);
     EXPECT_EQ(count(), QStringLiteral("全問題数　1"));

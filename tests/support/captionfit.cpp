@@ -32,9 +32,13 @@ int widestLine(const QFontMetrics& metrics, const QString& text)
     return widest;
 }
 
-int lineCount(const QString& text)
+// The height the text takes: its lines' spacing, the last line by its ink
+// (a capital needs no room below the baseline).
+int inkHeight(const QFontMetrics& metrics, const QString& text)
 {
-    return static_cast<int>(text.count(u'\n')) + 1;
+    const QStringList lines = text.split(u'\n');
+    return metrics.lineSpacing() * static_cast<int>(lines.size() - 1) +
+           metrics.tightBoundingRect(lines.last()).height();
 }
 
 void checkButton(const QAbstractButton* button, std::vector<CutCaption>& cuts)
@@ -62,7 +66,7 @@ void checkButton(const QAbstractButton* button, std::vector<CutCaption>& cuts)
     const int wide = widestLine(metrics, text);
     if (wide > room.width())
         cuts.push_back({button->objectName(), text, QStringLiteral("wide"), wide, room.width()});
-    const int tall = metrics.height() * lineCount(text);
+    const int tall = inkHeight(metrics, text);
     if (tall > room.height())
         cuts.push_back({button->objectName(), text, QStringLiteral("tall"), tall, room.height()});
 }
@@ -91,7 +95,7 @@ void checkLabel(const QLabel* label, std::vector<CutCaption>& cuts)
     const int wide = widestLine(metrics, text);
     if (wide > room.width())
         cuts.push_back({label->objectName(), text, QStringLiteral("wide"), wide, room.width()});
-    const int tall = metrics.height() * lineCount(text);
+    const int tall = inkHeight(metrics, text);
     if (tall > room.height())
         cuts.push_back({label->objectName(), text, QStringLiteral("tall"), tall, room.height()});
 }
