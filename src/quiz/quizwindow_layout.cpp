@@ -161,9 +161,11 @@ void QuizWindow::buildControls()
     m_showSelectionButton =
         button(client, "cmdSelect", QStringLiteral("問題選択単語表示"), QRect(8325, 5265, 975, 465));
     m_endButton = button(client, "Command2", QStringLiteral("終了"), QRect(8325, 5760, 1005, 495));
+    // The side buttons at the readable size of the rest of the window; a
+    // caption longer than its button wraps onto a second line.
     for (QPushButton* b : {m_typingButton, m_crosswordButton, m_newSelectionButton, m_trainingButton, m_questionsButton,
                            m_directionButton, m_showSelectionButton})
-        b->setFont(uiFont(Face::Gothic, 7));
+        b->setFont(uiFont(Face::Gothic, 9));
 
     // The instructions lie over the answer area until a course is chosen.
     m_instructionsBox->raise();
