@@ -11,6 +11,8 @@ namespace lumo::cross {
 
 std::optional<WordEntry> parseWordLine(QStringView line)
 {
+    if (line.size() > kMaxLineLength)
+        return std::nullopt; // no word and clue a learner wrote
     const qsizetype comma = line.indexOf(u',');
     if (comma < 2)
         return std::nullopt; // no comma, or a word shorter than two characters

@@ -61,6 +61,21 @@ QString HistorySaveResult::errors() const
     return messages.join(u'\n');
 }
 
+QString HistorySaveResult::message() const
+{
+    if (ok())
+        return {};
+    QStringList lines{QStringLiteral("今回の学習の記録を保存できなかったファイルがあります。")};
+    const std::pair<const char*, const WriteResult*> files[] = {{kLastTrainingFile, &last}, {kTrainingFile, &training}};
+    for (const auto& [name, result] : files) {
+        if (result->ok)
+            lines.append(QStringLiteral("・「%1」には保存しました。").arg(QLatin1String(name)));
+        else
+            lines.append(QStringLiteral("・") + result->error + QStringLiteral("このファイルは以前のままです。"));
+    }
+    return lines.join(u'\n');
+}
+
 HistorySaveResult saveHistory(const QString& folder, const QString& history)
 {
     const QString base = withSeparator(folder);

@@ -6,6 +6,7 @@
 #include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
+#include "ui/wrappingbutton.h"
 #include "widgets/richtextbox.h"
 
 #include <QAction>
@@ -41,7 +42,8 @@ QLabel* label(QWidget* parent, const char* name, const QString& caption, QRect t
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, QRect twips)
 {
-    auto* b = control<QPushButton>(parent, name, twips.x(), twips.y(), twips.width(), twips.height());
+    // A caption too wide for its button at a larger scale or font wraps.
+    auto* b = control<WrappingButton>(parent, name, twips.x(), twips.y(), twips.width(), twips.height());
     b->setText(caption);
     b->setFocusPolicy(Qt::TabFocus);
     return b;
@@ -159,9 +161,11 @@ void QuizWindow::buildControls()
     m_showSelectionButton =
         button(client, "cmdSelect", QStringLiteral("問題選択単語表示"), QRect(8325, 5265, 975, 465));
     m_endButton = button(client, "Command2", QStringLiteral("終了"), QRect(8325, 5760, 1005, 495));
+    // The side buttons at the readable size of the rest of the window; a
+    // caption longer than its button wraps onto a second line.
     for (QPushButton* b : {m_typingButton, m_crosswordButton, m_newSelectionButton, m_trainingButton, m_questionsButton,
                            m_directionButton, m_showSelectionButton})
-        b->setFont(uiFont(Face::Gothic, 7));
+        b->setFont(uiFont(Face::Gothic, 9));
 
     buildSpeechControls(client);
 
@@ -278,8 +282,10 @@ void QuizWindow::loadStartupFiles()
     {
         const QString path = m_programFolder + QStringLiteral("filelist.dat");
         const TextFile list = readTextFile(path);
-        m_courseList->addItems(splitLines(list.text));
+        const CourseList courses = parseCourseList(list.text);
+        m_courseList->addItems(courses.entries);
         problems.append(readProblemMessage(list, path));
+        problems.append(courses.problems);
     }
     problems.append(loadCourse(m_programFolder + QStringLiteral("eng-1-1.dat"), false));
     // The example text: the three files joined in order.
@@ -341,9 +347,21 @@ bool QuizWindow::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress) {
         const auto* keyEvent = static_cast<QKeyEvent*>(event);
         lightTypedKey(keyEvent->text());
+        const int key = keyEvent->key();
+        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
         // Enter in the course list chooses the current entry.
-        if (watched == m_courseList && (keyEvent->key() == Qt::Key_Return || keyEvent->key() == Qt::Key_Enter))
+        if (watched == m_courseList && enter)
             chooseCourse();
+        // Enter or Space on the current entry of a word list picks it, as a
+        // click does, so the quiz can be prepared without a mouse.
+        if ((enter || key == Qt::Key_Space) &&
+            (watched == m_meaningList || watched == m_englishList || watched == m_selectionList)) {
+            auto* list = static_cast<QListWidget*>(watched);
+            if (QListWidgetItem* item = list->currentItem()) {
+                emit list->itemClicked(item);
+                return true;
+            }
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -26,11 +26,8 @@ QString QuizWindow::loadCourse(const QString& path, bool wrongAnswersOnly)
     QStringList problems;
     if (file.status != TextFile::Status::Ok)
         problems.append(readProblemMessage(file, path));
-    if (lines.withoutComma > 0)
-        problems.append(
-            QStringLiteral("カンマのない行が %1 行あったため、その行は読み込みませんでした。").arg(lines.withoutComma));
-    if (lines.truncated)
-        problems.append(QStringLiteral("単語が多すぎるため、最初の %1 語だけを読み込みました。").arg(kMaxCoursePairs));
+    problems.append(courseLineProblems(lines));
+    problems.removeAll(QString());
     return problems.join(u'\n');
 }
 

@@ -77,9 +77,8 @@ void QuizWindow::saveAndEnd()
         return;
     m_ending = true;
     const HistorySaveResult saved = saveHistory(m_programFolder, m_session.history());
-    for (const WriteResult& result : {saved.last, saved.training})
-        if (!result.ok)
-            dialogs().notice(this, result.error + QStringLiteral("\n学習の記録は保存されませんでした。"));
+    if (!saved.ok())
+        dialogs().notice(this, saved.message());
     for (QWidget* window : std::initializer_list<QWidget*>{m_typingTrainer, m_crossword, m_wordEntry, m_help, m_record})
         if (window)
             window->close();

@@ -117,7 +117,7 @@ int pickCourseWords(const QString& text, int level, int start, LineTables& t)
         const QString line = trimSpaces(raw);
         // Every line costs a draw, taken or not.
         const auto r = static_cast<std::int16_t>(roundHalfEven(rnd().next() * 1000.0f));
-        if (line.isEmpty())
+        if (line.isEmpty() || line.size() > kMaxLineLength)
             continue;
         const qsizetype comma = line.indexOf(u',');
         const qsizetype w = comma < 0 ? 0 : comma + 1; // length up to and including the comma
@@ -144,8 +144,9 @@ int proverbLines(const QString& text, LineTables& t)
     const QStringList lines = splitLines(text + kCrLf);
     int count = 0;
     for (qsizetype i = 0; i + 1 < lines.size(); i += 2) {
-        const QString first = trimSpaces(lines[i]);
-        const QString second = trimSpaces(lines[i + 1]);
+        // A line no proverb reaches is cut, so the pairs stay in step.
+        const QString first = trimSpaces(lines[i].left(kMaxLineLength));
+        const QString second = trimSpaces(lines[i + 1].left(kMaxLineLength));
         if (count > 80 || first.isEmpty())
             break;
         ++count;

@@ -55,13 +55,15 @@ void mixedLines(LineTables& t, const QString& keys);
 // Takes words of a course file (its text followed by a line break) into the
 // lines after `start`: about every second line whose English part fits the
 // level (1: at most 5 letters, 2: at least 6, 3: at most 8), 40 at most.
-// Returns the new count. Lines without an English part are never taken.
+// Returns the new count. Lines without an English part, and lines over
+// kMaxLineLength characters, are never taken.
 int pickCourseWords(const QString& text, int level, int start, LineTables& t);
 inline constexpr int kMaxWords = 40;
 
 // 英語上級: pairs of lines of the proverb file (English, then Japanese),
 // up to the first blank English line and at most 81 pairs; the English is
-// typed, the pair is the hint. Returns the count (not yet shuffled).
+// typed, the pair is the hint. Lines are cut to kMaxLineLength characters.
+// Returns the count (not yet shuffled).
 int proverbLines(const QString& text, LineTables& t);
 
 // ア行入力: 60 random vowels with their kana (not yet shuffled).

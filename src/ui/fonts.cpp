@@ -17,7 +17,7 @@ QFont uiFont(Face face, double pointSize, bool bold)
         break;
     case Face::Serif:
         font.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman"),
-                          QStringLiteral("IPAPMincho"), QStringLiteral("serif")});
+                          QStringLiteral("IPAPMincho"), QStringLiteral("IPAPGothic"), QStringLiteral("serif")});
         break;
     case Face::Script:
         font.setFamilies({QStringLiteral("URW Chancery L"), QStringLiteral("Z003"), QStringLiteral("Liberation Serif"),

@@ -16,7 +16,7 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
 TextFile RichTextBox::LoadFile(const QString& path)
 {
     TextFile file = readTextFile(path);
-    file.text = loadedText(file.text);
+    file.text = withLinesCut(loadedText(file.text), kMaxShownLineLength, file.cutLines);
     setText(file.text);
     return file;
 }
