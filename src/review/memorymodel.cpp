@@ -26,11 +26,22 @@ double weight(int index)
 }
 
 // Rounds half towards positive infinity, as the reference scheduler's
-// arithmetic does.
+// arithmetic does. The model's values stay far below 2^63, so the floor comes
+// from a conversion to an integer rather than a call.
 double roundHalfUp(double value)
 {
-    const double floor = std::floor(value);
+    double floor = static_cast<double>(static_cast<qint64>(value));
+    if (floor > value)
+        floor -= 1;
     return value - floor >= 0.5 ? floor + 1 : floor;
+}
+
+// x to the power y for x > 0. Through base-2 logarithms it costs a third of
+// std::pow; the difference, a few units in the last place, vanishes in the
+// rounding to eight decimals.
+double power(double x, double y)
+{
+    return std::exp2(y * std::log2(x));
 }
 
 // The model keeps its values to eight decimals after every step.
@@ -85,25 +96,32 @@ MemoryModel::MemoryModel()
     m_decay = -weight(20);
     m_factor = round8(std::exp(std::pow(m_decay, -1) * std::log(0.9)) - 1);
     m_intervalModifier = round8((std::pow(kRequestedRetention, 1 / m_decay) - 1) / m_factor);
+    for (int g = 1; g <= 4; ++g) {
+        const auto index = static_cast<std::size_t>(g - 1);
+        m_initialDifficulty[index] = round8(weight(4) - std::exp((g - 1) * weight(5)) + 1);
+        m_shortTermGrowth[index] = std::exp(weight(17) * (g - 3 + weight(18)));
+    }
+    m_recallScale = std::exp(weight(8));
+    m_sameDayLapseDivisor = std::exp(weight(17) * weight(18));
 }
 
-double MemoryModel::forgettingCurve(double elapsedDays, double stability) const
+inline double MemoryModel::forgettingCurve(double elapsedDays, double stability) const
 {
-    return round8(std::pow(1 + m_factor * elapsedDays / stability, m_decay));
+    return round8(power(1 + m_factor * elapsedDays / stability, m_decay));
 }
 
-int MemoryModel::intervalFor(double stability) const
+inline int MemoryModel::intervalFor(double stability) const
 {
     const double days = std::max(1.0, roundHalfUp(stability * m_intervalModifier));
     return static_cast<int>(std::min(days, static_cast<double>(kMaximumInterval)));
 }
 
-double MemoryModel::initialDifficulty(Rating rating) const
+inline double MemoryModel::initialDifficulty(Rating rating) const
 {
-    return round8(weight(4) - std::exp((grade(rating) - 1) * weight(5)) + 1);
+    return m_initialDifficulty[static_cast<std::size_t>(grade(rating) - 1)];
 }
 
-double MemoryModel::nextDifficulty(double difficulty, Rating rating) const
+inline double MemoryModel::nextDifficulty(double difficulty, Rating rating) const
 {
     const double delta = -weight(6) * (grade(rating) - 3);
     const double damped = difficulty + round8(delta * (10 - difficulty) / 9);
@@ -111,54 +129,48 @@ double MemoryModel::nextDifficulty(double difficulty, Rating rating) const
     return std::clamp(reverted, 1.0, 10.0);
 }
 
-double MemoryModel::recallStability(double difficulty, double stability, double recall, Rating rating) const
+inline double MemoryModel::recallGrowth(double difficulty, double stability, double recall) const
+{
+    return m_recallScale * (11 - difficulty) * power(stability, -weight(9)) * (std::exp((1 - recall) * weight(10)) - 1);
+}
+
+inline double MemoryModel::recallStability(double stability, double growth, Rating rating) const
 {
     const double hardPenalty = rating == Rating::Hard ? weight(15) : 1;
     const double easyBonus = rating == Rating::Easy ? weight(16) : 1;
-    const double growth = std::exp(weight(8)) * (11 - difficulty) * std::pow(stability, -weight(9)) *
-                          (std::exp((1 - recall) * weight(10)) - 1) * hardPenalty * easyBonus;
-    return round8(std::clamp(stability * (1 + growth), kMinimumStability, kMaximumStability));
+    return round8(std::clamp(stability * (1 + growth * hardPenalty * easyBonus), kMinimumStability, kMaximumStability));
 }
 
-double MemoryModel::forgetStability(double difficulty, double stability, double recall) const
+inline double MemoryModel::forgetStability(double difficulty, double stability, double recall) const
 {
     const double afterFail =
-        round8(std::clamp(weight(11) * std::pow(difficulty, -weight(12)) * (std::pow(stability + 1, weight(13)) - 1) *
+        round8(std::clamp(weight(11) * power(difficulty, -weight(12)) * (power(stability + 1, weight(13)) - 1) *
                               std::exp((1 - recall) * weight(14)),
                           kMinimumStability, kMaximumStability));
     // A lapse never leaves more stability than a same-day Again would.
-    const double sameDayFloor = round8(stability / std::exp(weight(17) * weight(18)));
+    const double sameDayFloor = round8(stability / m_sameDayLapseDivisor);
     return std::min(std::max(sameDayFloor, kMinimumStability), afterFail);
 }
 
-double MemoryModel::shortTermStability(double stability, Rating rating) const
+inline double MemoryModel::shortTermStability(double stability, Rating rating) const
 {
-    double increase = std::pow(stability, -weight(19)) * std::exp(weight(17) * (grade(rating) - 3 + weight(18)));
+    double increase = power(stability, -weight(19)) * m_shortTermGrowth[static_cast<std::size_t>(grade(rating) - 1)];
     if (rating != Rating::Again)
         increase = std::max(increase, 1.0);
     return round8(std::clamp(stability * increase, kMinimumStability, kMaximumStability));
 }
 
-void MemoryModel::updateMemory(MemoryCard& card, int elapsedDays, Rating rating, double recall) const
+inline double MemoryModel::nextStability(const MemoryCard& card, int elapsedDays, Rating rating, double recall) const
 {
-    if (card.difficulty == 0 && card.stability == 0) {
-        card.difficulty = std::clamp(initialDifficulty(rating), 1.0, 10.0);
-        card.stability = std::max(weight(grade(rating) - 1), 0.1);
-        return;
-    }
-    double stability = 0;
     if (elapsedDays == 0)
-        stability = shortTermStability(card.stability, rating);
-    else if (rating == Rating::Again)
-        stability = forgetStability(card.difficulty, card.stability, recall);
-    else
-        stability = recallStability(card.difficulty, card.stability, recall, rating);
-    card.difficulty = nextDifficulty(card.difficulty, rating);
-    card.stability = stability;
+        return shortTermStability(card.stability, rating);
+    if (rating == Rating::Again)
+        return forgetStability(card.difficulty, card.stability, recall);
+    return recallStability(card.stability, recallGrowth(card.difficulty, card.stability, recall), rating);
 }
 
-void MemoryModel::applySteps(MemoryCard& next, const MemoryCard& previous, Rating rating, qint64 day,
-                             MemoryState stepState) const
+inline void MemoryModel::applySteps(MemoryCard& next, const MemoryCard& previous, Rating rating, qint64 day,
+                                    MemoryState stepState) const
 {
     const StepMove move = stepMoveFor(previous.state, previous.learningStep, rating);
     if (move.minutes > 0) {
@@ -177,53 +189,70 @@ void MemoryModel::applySteps(MemoryCard& next, const MemoryCard& previous, Ratin
 MemoryCard MemoryModel::reviewed(const MemoryCard& card, qint64 day, Rating rating) const
 {
     MemoryCard next = card;
-    int elapsedDays = 0;
-    if (card.state != MemoryState::New && card.reviews > 0) {
-        day = std::max(day, card.lastReviewDay);
-        elapsedDays = static_cast<int>(std::min<qint64>(day - card.lastReviewDay, 1 << 30));
-    }
-    next.lastReviewDay = day;
     next.reviews += 1;
+    if (card.state == MemoryState::New || card.reviews == 0) {
+        next.lastReviewDay = day;
+        next.difficulty = std::clamp(initialDifficulty(rating), 1.0, 10.0);
+        next.stability = std::max(weight(grade(rating) - 1), 0.1);
+        applySteps(next, card, rating, day, MemoryState::Learning);
+        return next;
+    }
 
-    const double recall = card.state == MemoryState::New ? 0 : forgettingCurve(elapsedDays, card.stability);
-    updateMemory(next, elapsedDays, rating, recall);
+    day = std::max(day, card.lastReviewDay);
+    next.lastReviewDay = day;
+    const int elapsedDays = static_cast<int>(std::min<qint64>(day - card.lastReviewDay, 1 << 30));
+    // On the day of the last review recall is certain.
+    const double recall = elapsedDays == 0 ? 1.0 : forgettingCurve(elapsedDays, card.stability);
+    next.difficulty = nextDifficulty(card.difficulty, rating);
 
-    switch (card.state) {
-    case MemoryState::New: applySteps(next, card, rating, day, MemoryState::Learning); break;
-    case MemoryState::Learning:
-    case MemoryState::Relearning: applySteps(next, card, rating, day, card.state); break;
-    case MemoryState::Review:
-        if (rating == Rating::Again) {
+    if (card.state != MemoryState::Review || rating == Rating::Again) {
+        next.stability = nextStability(card, elapsedDays, rating, recall);
+        if (card.state == MemoryState::Review) {
             applySteps(next, card, rating, day, MemoryState::Relearning);
             next.lapses += 1;
-            break;
+        } else {
+            applySteps(next, card, rating, day, card.state);
         }
-        {
-            // Hard, Good and Easy keep their intervals apart by at least a day.
-            MemoryCard hard = card;
-            if (rating == Rating::Hard)
-                hard = next;
-            else
-                updateMemory(hard, elapsedDays, Rating::Hard, recall);
-            MemoryCard good = card;
-            if (rating == Rating::Good)
-                good = next;
-            else
-                updateMemory(good, elapsedDays, Rating::Good, recall);
-            const int hardInterval = std::min(intervalFor(hard.stability), intervalFor(good.stability));
-            const int goodInterval = std::max(intervalFor(good.stability), hardInterval + 1);
-            int interval = hardInterval;
-            if (rating == Rating::Good)
-                interval = goodInterval;
-            else if (rating == Rating::Easy)
-                interval = std::max(intervalFor(next.stability), goodInterval + 1);
-            next.state = MemoryState::Review;
-            next.learningStep = 0;
-            next.scheduledDays = interval;
-            next.dueDay = day + interval;
-        }
+        return next;
+    }
+
+    // A recalled card in review: Hard, Good and Easy keep their intervals
+    // apart by at least a day, so Good needs Hard's stability too.
+    double hard = 0;
+    double good = 0;
+    double easy = 0;
+    if (elapsedDays == 0) {
+        hard = shortTermStability(card.stability, Rating::Hard);
+        good = shortTermStability(card.stability, Rating::Good);
+        if (rating == Rating::Easy)
+            easy = shortTermStability(card.stability, Rating::Easy);
+    } else {
+        const double growth = recallGrowth(card.difficulty, card.stability, recall);
+        hard = recallStability(card.stability, growth, Rating::Hard);
+        good = recallStability(card.stability, growth, Rating::Good);
+        if (rating == Rating::Easy)
+            easy = recallStability(card.stability, growth, Rating::Easy);
+    }
+    const int goodOwnInterval = intervalFor(good);
+    const int hardInterval = std::min(intervalFor(hard), goodOwnInterval);
+    const int goodInterval = std::max(goodOwnInterval, hardInterval + 1);
+    next.state = MemoryState::Review;
+    next.learningStep = 0;
+    switch (rating) {
+    case Rating::Hard:
+        next.stability = hard;
+        next.scheduledDays = hardInterval;
+        break;
+    case Rating::Easy:
+        next.stability = easy;
+        next.scheduledDays = std::max(intervalFor(easy), goodInterval + 1);
+        break;
+    default:
+        next.stability = good;
+        next.scheduledDays = goodInterval;
         break;
     }
+    next.dueDay = day + next.scheduledDays;
     return next;
 }
 

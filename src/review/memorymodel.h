@@ -11,6 +11,8 @@
 
 #include <QtGlobal>
 
+#include <array>
+
 namespace lumo {
 
 enum class Rating { Again = 1, Hard = 2, Good = 3, Easy = 4 };
@@ -45,11 +47,14 @@ class MemoryModel {
     int intervalFor(double stability) const;
     double initialDifficulty(Rating rating) const;
     double nextDifficulty(double difficulty, Rating rating) const;
-    double recallStability(double difficulty, double stability, double recall, Rating rating) const;
+    // The growth of stability on a successful recall, before the grade's
+    // penalty or bonus.
+    double recallGrowth(double difficulty, double stability, double recall) const;
+    double recallStability(double stability, double growth, Rating rating) const;
     double forgetStability(double difficulty, double stability, double recall) const;
     double shortTermStability(double stability, Rating rating) const;
-    // Difficulty and stability after a review `elapsedDays` after the last.
-    void updateMemory(MemoryCard& card, int elapsedDays, Rating rating, double recall) const;
+    // Stability after a review `elapsedDays` after the last one.
+    double nextStability(const MemoryCard& card, int elapsedDays, Rating rating, double recall) const;
     // Moves a new, learning or relearning card to its next step, or into
     // review when its steps are done.
     void applySteps(MemoryCard& next, const MemoryCard& previous, Rating rating, qint64 day,
@@ -58,6 +63,10 @@ class MemoryModel {
     double m_decay = 0;
     double m_factor = 0;
     double m_intervalModifier = 0;
+    std::array<double, 4> m_initialDifficulty{}; // by grade
+    std::array<double, 4> m_shortTermGrowth{};   // by grade
+    double m_recallScale = 0;
+    double m_sameDayLapseDivisor = 0;
 };
 
 } // namespace lumo
