@@ -1,0 +1,133 @@
+// QuizWindow: history files, options, help and the other windows, ending the program.
+#include "quiz/quizwindow.h"
+
+#include "crossword/frmcross.h"
+#include "data/engnyu.h"
+#include "data/history.h"
+#include "help/frmhelpx.h"
+#include "record/recordwindow.h"
+#include "typing/frmkeytre.h"
+#include "ui/platform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QTextEdit>
+
+namespace lumo {
+namespace {
+
+// Shows the window held by `window`, creating it on first use; while it is
+// open, later uses show the same one again.
+template <class W> W* showOnce(QPointer<W>& window, QWidget* owner)
+{
+    if (!window)
+        window = new W(owner);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+} // namespace
+
+void QuizWindow::loadHistoryFile(const QString& name, bool wrongAnswersOnly)
+{
+    const QString path = m_programFolder + name;
+    const WriteResult created = touchFile(path);
+    if (!created.ok) {
+        dialogs().notice(this, created.error);
+        return;
+    }
+    const QString problem = loadCourse(path, wrongAnswersOnly);
+    if (!problem.isEmpty())
+        dialogs().notice(this, problem);
+}
+
+void QuizWindow::showRecord()
+{
+    const bool created = !m_record;
+    RecordWindow* record = showOnce(m_record, this);
+    if (created)
+        connect(record, &RecordWindow::wordsChosen, this, &QuizWindow::pickWords);
+    else
+        record->refresh();
+}
+
+void QuizWindow::pickWords(const std::vector<std::pair<QString, QString>>& words)
+{
+    int added = 0;
+    bool full = false;
+    for (const auto& [english, meaning] : words) {
+        const QuizSession::PickResult result = m_session.pick(english, meaning);
+        added += result == QuizSession::PickResult::Added;
+        full = full || result == QuizSession::PickResult::Full;
+    }
+    m_instructionsBox->hide();
+    showQuestionCount();
+    QString message = QStringLiteral("%1 語を問題に選びました。").arg(added);
+    if (full)
+        message += QStringLiteral("\n選択できる問題は %1 問までです。").arg(QuizSession::kMaxQuestions);
+    dialogs().notice(this, message);
+}
+
+void QuizWindow::saveAndEnd()
+{
+    if (m_ending)
+        return;
+    m_ending = true;
+    const HistorySaveResult saved = saveHistory(m_programFolder, m_session.history());
+    for (const WriteResult& result : {saved.last, saved.training})
+        if (!result.ok)
+            dialogs().notice(this, result.error + QStringLiteral("\n学習の記録は保存されませんでした。"));
+    for (QWidget* window : std::initializer_list<QWidget*>{m_typingTrainer, m_crossword, m_wordEntry, m_help, m_record})
+        if (window)
+            window->close();
+    close();
+    QApplication::quit();
+}
+
+void QuizWindow::closeEvent(QCloseEvent* event)
+{
+    saveAndEnd();
+    event->accept();
+}
+
+void QuizWindow::playSound(const QString& file)
+{
+    if (m_soundOn)
+        sound().play(m_programFolder + file);
+}
+
+void QuizWindow::toggleSound()
+{
+    m_soundOn = !m_soundOn;
+    m_soundItem->setChecked(m_soundOn);
+}
+
+void QuizWindow::showSimpleHelp()
+{
+    showOnce(m_help, this)->showHelpText(m_programFolder + QStringLiteral("help.txt"));
+}
+
+void QuizWindow::showFullHelp()
+{
+    shell().open(m_programFolder + QStringLiteral("E-Help.htm"));
+}
+
+void QuizWindow::showTypingTrainer()
+{
+    showOnce(m_typingTrainer, this);
+}
+
+void QuizWindow::showCrossword()
+{
+    showOnce(m_crossword, this);
+}
+
+void QuizWindow::showWordEntry()
+{
+    showOnce(m_wordEntry, this);
+}
+
+} // namespace lumo
