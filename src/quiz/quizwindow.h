@@ -8,6 +8,7 @@
 //   quizwindow_runs.cpp      runs, judging, end of a pass, direction, shuffle
 //   quizwindow_letters.cpp   on-screen letter buttons and the answer box
 //   quizwindow_windows.cpp   history files, sounds, help and the other windows, ending
+//   quizwindow_review.cpp    today's review, the letter-by-letter comparison of a wrong answer
 //
 // Controls (objectName → role):
 //   Label1 title · Label3 "コース選択" heading · List1 course list · Label4 "単語選択" heading
@@ -21,10 +22,12 @@
 //   CmdKeytre typing trainer · cmdCross crossword · CmdNew new selection · cmdNyuryoku training run
 //   cmdMondai question-form run · CmdChange direction switch · cmdSelect show selected questions · Command2 end
 //   Timer1 the translation direction's advance timer (1 s)
+//   lbCompare a wrong typed answer beside the right one, letter by letter
 // Menu items: see DESIGN.md.
 
 #include "quiz/quizlogic.h"
 #include "quiz/quizsession.h"
+#include "review/todaysreview.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -120,12 +123,20 @@ class QuizWindow : public QMainWindow {
     // the word list would, and says how many were added.
     void pickWords(const std::vector<std::pair<QString, QString>>& words);
 
+    // Today's review (quizwindow_review.cpp).
+    void chooseTodaysReview();
+    void askReviewLimit();
+    // After a wrong typed answer: the answer beside the right one, letter by letter.
+    void showAnswerComparison(const QString& typed, const QString& right);
+    void hideAnswerComparison();
+
     QuizSession m_session;
     LetterLayout m_letters;
     QString m_programFolder;
     bool m_soundOn = true;
     int m_litKey = 0; // 1 + the letter button lit by the last typed key, 0 for none
     bool m_ending = false;
+    int m_reviewLimit = kDefaultReviewLimit; // words today's review picks at most
 
     // Controls (see the table above).
     QListWidget* m_courseList = nullptr;
@@ -162,6 +173,7 @@ class QuizWindow : public QMainWindow {
     QPushButton* m_endButton = nullptr;
     QTimer* m_advanceTimer = nullptr;
     QAction* m_soundItem = nullptr;
+    QLabel* m_comparisonLabel = nullptr;
 
     // The other windows, while they are open.
     QPointer<FrmKeyTre> m_typingTrainer;

@@ -23,6 +23,7 @@ void QuizWindow::startTraining()
         dialogs().notice(this, QStringLiteral("データがありません。問題を選ぶか他のコースを選んで下さい"));
         return;
     }
+    hideAnswerComparison();
     showNextLetterGuide();
     showNextQuestion();
 }
@@ -31,6 +32,7 @@ void QuizWindow::startQuestions()
 {
     m_spareTextBox->hide();
     m_session.startQuestions();
+    hideAnswerComparison();
     m_countBox->setText(QStringLiteral("全問題数") + QString::number(m_session.questionTotal()));
     m_resultBox->clear();
     showNextQuestion();
@@ -72,7 +74,12 @@ void QuizWindow::judgeClicked()
 
 void QuizWindow::judgeTypedAnswer()
 {
-    const QuizSession::Judgement j = m_session.judge(m_answerBox->text(), clock().today());
+    const QString typed = m_answerBox->text();
+    const QuizSession::Judgement j = m_session.judge(typed, clock().today());
+    if (j.correct)
+        hideAnswerComparison();
+    else
+        showAnswerComparison(typed, j.english);
     m_noteBox->setText(j.note);
     m_verdictLabel->setText(j.correct ? QStringLiteral("正解") : QStringLiteral("残念"));
     showExample(j.example, j.english);
@@ -176,6 +183,7 @@ void QuizWindow::switchDirection()
         clearSelection();
     const bool englishInput = !m_session.englishInput();
     m_session.setEnglishInput(englishInput);
+    hideAnswerComparison();
     m_directionButton->setText(englishInput ? QStringLiteral("和訳考察") : QStringLiteral("英文入力"));
     m_meaningList->setVisible(englishInput);
     m_englishList->setVisible(!englishInput);
