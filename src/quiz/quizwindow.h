@@ -124,7 +124,7 @@ class QuizWindow : public QMainWindow {
     void pickWords(const std::vector<std::pair<QString, QString>>& words);
 
     // Today's review (quizwindow_review.cpp).
-    void chooseTodaysReview();
+    void pickTodaysReview();
     void askReviewLimit();
     // After a wrong typed answer: the answer beside the right one, letter by letter.
     void showAnswerComparison(const QString& typed, const QString& right);

@@ -268,7 +268,7 @@ void QuizWindow::buildMenus()
     QMenu* review = menu("mnuReview", QStringLiteral("復習(&V)"));
     item(review, "mnuRecord", QStringLiteral("学習記録(&L)"), &QuizWindow::showRecord);
     QMenu* today = menu("mnuToday", QStringLiteral("今日の復習(&T)"));
-    item(today, "mnuTodayReview", QStringLiteral("今日復習する単語を選ぶ(&S)"), &QuizWindow::chooseTodaysReview);
+    item(today, "mnuTodayReview", QStringLiteral("今日復習する単語を選ぶ(&S)"), &QuizWindow::pickTodaysReview);
     item(today, "mnuReviewLimit", QStringLiteral("一度に選ぶ数(&N)..."), &QuizWindow::askReviewLimit);
 }
 

@@ -25,7 +25,7 @@ QString dateText(QDate date)
 QString letterHtml(const QString& letter, const QString& style)
 {
     // A space would not be seen: it is shown as a middle dot.
-    const QString shown = letter == QLatin1String(" ") ? QStringLiteral("·") : letter.toHtmlEscaped();
+    QString shown = letter == QLatin1String(" ") ? QStringLiteral("·") : letter.toHtmlEscaped();
     if (style.isEmpty())
         return shown;
     return QStringLiteral("<span style=\"%1\">%2</span>").arg(style, shown);
@@ -79,7 +79,7 @@ QString comparisonHtml(const AnswerComparison& comparison)
 
 } // namespace
 
-void QuizWindow::chooseTodaysReview()
+void QuizWindow::pickTodaysReview()
 {
     // The history as "Training.dat" will hold it after this run: the file,
     // then this run's judgements, so words answered today are not chosen again.

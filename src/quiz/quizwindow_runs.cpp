@@ -23,7 +23,6 @@ void QuizWindow::startTraining()
         dialogs().notice(this, QStringLiteral("データがありません。問題を選ぶか他のコースを選んで下さい"));
         return;
     }
-    hideAnswerComparison();
     showNextLetterGuide();
     showNextQuestion();
 }
@@ -32,7 +31,6 @@ void QuizWindow::startQuestions()
 {
     m_spareTextBox->hide();
     m_session.startQuestions();
-    hideAnswerComparison();
     m_countBox->setText(QStringLiteral("全問題数") + QString::number(m_session.questionTotal()));
     m_resultBox->clear();
     showNextQuestion();

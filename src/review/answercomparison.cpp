@@ -8,7 +8,7 @@ namespace lumo {
 namespace {
 
 // Larger tables are not filled: about a megabyte of distances.
-constexpr qsizetype kMaxTableCells = 256 * 1024;
+constexpr qsizetype kMaxTableCells = qsizetype{256} * 1024;
 
 void addStep(std::vector<LetterStep>& steps, LetterEdit edit, qsizetype typedStart, qsizetype typedLength,
              qsizetype rightStart, qsizetype rightLength)

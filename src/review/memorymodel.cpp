@@ -75,7 +75,7 @@ template <std::size_t N> StepMove stepMove(const std::array<int, N>& steps, int 
         return {static_cast<int>(roundHalfUp((steps[0] + steps[1]) / 2.0)), step};
     case Rating::Good:
         if (step + 1 < count)
-            return {steps[static_cast<std::size_t>(step + 1)], step + 1};
+            return {steps[static_cast<std::size_t>(step) + 1], step + 1};
         return {};
     case Rating::Easy: return {};
     }

@@ -116,7 +116,7 @@ TEST_F(QuizReviewTest, TodaysReviewPicksTheDueWordsMostOverdueFirst)
     // no longer due; the rest are chosen already.
     trigger("mnuTodayReview");
     EXPECT_TRUE(lastNotice().startsWith(QStringLiteral("今日復習する 4 語は、もう問題に選ばれています。\n")));
-    EXPECT_EQ(child<QLineEdit>("Text4")->text(), QStringLiteral("全問題数5"));
+    EXPECT_EQ(child<QLineEdit>("Text4")->text(), QStringLiteral("全問題数　5"));
 }
 
 TEST_F(QuizReviewTest, TheLimitCanBeChangedAndIsChecked)
@@ -195,10 +195,11 @@ TEST_F(QuizReviewTest, AWrongTypedAnswerIsShownLetterByLetter)
     EXPECT_FALSE(comparison->isVisible());
 }
 
-TEST_F(QuizReviewTest, TrainingShowsTheComparisonAndTheTranslationDirectionNever)
+TEST_F(QuizReviewTest, TrainingShowsTheComparisonUntilTheDirectionOrSelectionChanges)
 {
     open();
     pickRow(0);
+    pickRow(1);
     click("cmdNyuryoku");
     answer(QStringLiteral("appel"));
     auto* comparison = child<QLabel>("lbCompare");
@@ -207,7 +208,17 @@ TEST_F(QuizReviewTest, TrainingShowsTheComparisonAndTheTranslationDirectionNever
     platform.dialogs.answers = {false}; // keep the selection
     click("CmdChange");
     EXPECT_FALSE(comparison->isVisible());
+    // The translation direction shows the meaning; nothing is compared.
     click("Command3");
+    EXPECT_FALSE(comparison->isVisible());
+
+    platform.dialogs.answers = {false};
+    click("CmdChange");
+    click("cmdNyuryoku");
+    answer(QStringLiteral("apple pie"));
+    EXPECT_TRUE(comparison->isVisible());
+    platform.dialogs.answers = {true};
+    click("CmdNew");
     EXPECT_FALSE(comparison->isVisible());
 }
 
