@@ -1,4 +1,4 @@
-#include "app/splash.h"
+#include "app/splashwindow.h"
 #include "quiz/quizwindow.h"
 #include "ui/fonts.h"
 
@@ -21,7 +21,7 @@ int main(int argc, char* argv[])
 
     // The main window ends the program itself (its save-and-end sequence).
     QApplication::setQuitOnLastWindowClosed(false);
-    auto* splash = new lumo::Form2([] { return static_cast<QWidget*>(new lumo::QuizWindow); });
+    auto* splash = new lumo::SplashWindow([] { return static_cast<QWidget*>(new lumo::QuizWindow); });
     splash->show();
     return QApplication::exec();
 }

@@ -1,7 +1,7 @@
 #include "crossword/wordfile.h"
 
-#include "app/module1.h"
-#include "app/random.h"
+#include "base/random.h"
+#include "base/strings.h"
 #include "data/richtext.h"
 #include "data/textfile.h"
 

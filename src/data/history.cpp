@@ -1,6 +1,6 @@
 #include "data/history.h"
 
-#include "app/clock.h"
+#include "base/clock.h"
 
 #include <QStringView>
 

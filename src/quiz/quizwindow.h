@@ -47,10 +47,10 @@ class QTimer;
 namespace lumo {
 
 class RichTextBox;
-class FrmKeyTre;
-class FrmCross;
-class Engnyu;
-class FrmHelpX;
+class TypingTrainerWindow;
+class CrosswordWindow;
+class WordEntryWindow;
+class HelpWindow;
 class RecordWindow;
 
 class QuizWindow : public QMainWindow {
@@ -176,10 +176,10 @@ class QuizWindow : public QMainWindow {
     QLabel* m_comparisonLabel = nullptr;
 
     // The other windows, while they are open.
-    QPointer<FrmKeyTre> m_typingTrainer;
-    QPointer<FrmCross> m_crossword;
-    QPointer<Engnyu> m_wordEntry;
-    QPointer<FrmHelpX> m_help;
+    QPointer<TypingTrainerWindow> m_typingTrainer;
+    QPointer<CrosswordWindow> m_crossword;
+    QPointer<WordEntryWindow> m_wordEntry;
+    QPointer<HelpWindow> m_help;
     QPointer<RecordWindow> m_record;
 };
 

@@ -1,12 +1,12 @@
 // QuizWindow: controls, menus and start-up.
 #include "quiz/quizwindow.h"
 
-#include "app/programfolder.h"
+#include "base/programfolder.h"
 #include "data/course.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
-#include "ui/richtextbox.h"
 #include "ui/twips.h"
+#include "widgets/richtextbox.h"
 
 #include <QAction>
 #include <QKeyEvent>

@@ -2,7 +2,7 @@
 // questions) and the letter-by-letter comparison shown after a wrong answer.
 #include "quiz/quizwindow.h"
 
-#include "app/clock.h"
+#include "base/clock.h"
 #include "data/history.h"
 #include "data/textfile.h"
 #include "review/answercomparison.h"

@@ -1,10 +1,10 @@
 // QuizWindow: quiz runs, judging, end of a pass, the direction switch and the shuffle.
 #include "quiz/quizwindow.h"
 
-#include "app/clock.h"
-#include "app/random.h"
+#include "base/clock.h"
+#include "base/random.h"
 #include "ui/platform.h"
-#include "ui/richtextbox.h"
+#include "widgets/richtextbox.h"
 
 #include <QCoreApplication>
 #include <QLabel>

@@ -3,7 +3,7 @@
 
 #include "data/course.h"
 #include "ui/platform.h"
-#include "ui/richtextbox.h"
+#include "widgets/richtextbox.h"
 
 #include <QLineEdit>
 #include <QListWidget>

@@ -1,13 +1,13 @@
 // QuizWindow: history files, options, help and the other windows, ending the program.
 #include "quiz/quizwindow.h"
 
-#include "crossword/frmcross.h"
-#include "data/engnyu.h"
+#include "crossword/crosswordwindow.h"
 #include "data/history.h"
-#include "help/frmhelpx.h"
+#include "help/helpwindow.h"
 #include "record/recordwindow.h"
-#include "typing/frmkeytre.h"
+#include "typing/typingtrainerwindow.h"
 #include "ui/platform.h"
+#include "wordentry/wordentrywindow.h"
 
 #include <QAction>
 #include <QApplication>

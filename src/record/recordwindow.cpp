@@ -1,7 +1,7 @@
 #include "record/recordwindow.h"
 
-#include "app/clock.h"
-#include "app/programfolder.h"
+#include "base/clock.h"
+#include "base/programfolder.h"
 #include "data/history.h"
 #include "data/textfile.h"
 #include "record/recordcharts.h"
@@ -90,6 +90,8 @@ RecordWindow::RecordWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     calendarLayout->addWidget(m_streak);
     m_calendar = new CalendarChart;
     m_calendar->setObjectName(QStringLiteral("chartCalendar"));
+    m_calendar->setMinimumHeight(170);
+    m_calendar->setMaximumHeight(200);
     calendarLayout->addWidget(chartPage(m_calendar, "cmdSaveCalendar"));
     calendarLayout->addStretch();
     tabs->addTab(calendarPage, QStringLiteral("カレンダー(&C)"));

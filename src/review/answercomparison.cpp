@@ -1,6 +1,6 @@
 #include "review/answercomparison.h"
 
-#include "app/module1.h"
+#include "base/strings.h"
 
 #include <algorithm>
 

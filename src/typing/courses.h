@@ -48,7 +48,7 @@ KanaList kanaList(Course course);
 
 // 基本１..４: line 1 is the row itself, lines 2..30 thirty random keys of it.
 // Clears the hints and reseeds the generator first.
-void RandomLines(LineTables& t);
+void randomKeyLines(LineTables& t);
 // 基本５: lines 1..30, thirty random keys each of the 基本５ keys.
 void mixedLines(LineTables& t, const QString& keys);
 
@@ -56,7 +56,7 @@ void mixedLines(LineTables& t, const QString& keys);
 // lines after `start`: about every second line whose English part fits the
 // level (1: at most 5 letters, 2: at least 6, 3: at most 8), 40 at most.
 // Returns the new count. Lines without an English part are never taken.
-int WordPick(const QString& text, int level, int start, LineTables& t);
+int pickCourseWords(const QString& text, int level, int start, LineTables& t);
 inline constexpr int kMaxWords = 40;
 
 // 英語上級: pairs of lines of the proverb file (English, then Japanese),
@@ -68,11 +68,11 @@ int proverbLines(const QString& text, LineTables& t);
 void vowelLines(LineTables& t);
 // The other kana courses: the syllables of the lists in order, then random
 // repeats of them up to line 60 (not yet shuffled).
-void KanaLines(QString romaji, QString kana, LineTables& t);
+void kanaLines(QString romaji, QString kana, LineTables& t);
 inline constexpr int kKanaLines = 60;
 
 // Shuffles lines 1..n with their hints.
-void LineShuffle(int n, LineTables& t);
+void shuffleLines(int n, LineTables& t);
 
 // The whole line table of a course that needs no file.
 void fillBuiltInCourse(Course course, LineTables& t);

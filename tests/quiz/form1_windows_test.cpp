@@ -76,10 +76,10 @@ TEST_F(WindowsTest, HelpItems)
     EXPECT_EQ(platform.shell.opened, QStringList{folder.path() + "E-Help.htm"});
 }
 
-#include "crossword/frmcross.h"
-#include "data/engnyu.h"
-#include "help/frmhelpx.h"
-#include "typing/frmkeytre.h"
+#include "crossword/crosswordwindow.h"
+#include "help/helpwindow.h"
+#include "typing/typingtrainerwindow.h"
+#include "wordentry/wordentrywindow.h"
 
 TEST_F(WindowsTest, EveryWindowOpensOnceAndStaysBesideTheMainWindow)
 {
@@ -94,17 +94,18 @@ TEST_F(WindowsTest, EveryWindowOpensOnceAndStaysBesideTheMainWindow)
         f.mnuNewQueItem->trigger();
         f.mnuHelpSimple->trigger();
     }
-    EXPECT_EQ(f.findChildren<FrmKeyTre*>().size(), 1);
-    EXPECT_EQ(f.findChildren<FrmCross*>().size(), 1);
-    EXPECT_EQ(f.findChildren<Engnyu*>().size(), 1);
-    EXPECT_EQ(f.findChildren<FrmHelpX*>().size(), 1);
+    EXPECT_EQ(f.findChildren<TypingTrainerWindow*>().size(), 1);
+    EXPECT_EQ(f.findChildren<CrosswordWindow*>().size(), 1);
+    EXPECT_EQ(f.findChildren<WordEntryWindow*>().size(), 1);
+    EXPECT_EQ(f.findChildren<HelpWindow*>().size(), 1);
     for (QWidget* w : std::initializer_list<QWidget*>{f.keyTre, f.cross, f.wordEntry, f.help}) {
         ASSERT_NE(w, nullptr);
         EXPECT_TRUE(w->isVisible());
         EXPECT_TRUE(w->isWindow()) << "modeless windows of their own";
     }
     EXPECT_TRUE(f.isEnabled());
-    EXPECT_EQ(f.help->RichTextBox1->Text(), QStringLiteral("ヘルプの本文\r\n"));
+    EXPECT_EQ(f.help->findChild<RichTextBox*>(QStringLiteral("RichTextBox1"))->Text(),
+              QStringLiteral("ヘルプの本文\r\n"));
 
     // A closed window is created afresh on the next use.
     f.help->close();

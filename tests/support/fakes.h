@@ -5,12 +5,14 @@
 //     dialogs.answers = {true};              // the next question answers Yes
 // and afterwards reads what was shown, played or opened.
 
-#include "app/clock.h"
-#include "app/random.h"
+#include "base/clock.h"
+#include "base/random.h"
 #include "ui/platform.h"
 
 #include <QDate>
 #include <QStringList>
+
+class QTimer;
 
 #include <deque>
 #include <optional>
@@ -138,6 +140,14 @@ class TempProgramFolder {
     struct Impl;
     Impl* m_impl;
 };
+
+// Window timers are QTimer children named like the control they stand for
+// ("Timer1"). A test ticks one without waiting real time: the timer's
+// timeout signal is emitted, so the tick goes through the window's own
+// connection, whether or not the timer is running. Fails the test when the
+// window has no such timer.
+QTimer* findTimer(const QObject& window, const QString& name);
+void tick(const QObject& window, const QString& name = QStringLiteral("Timer1"));
 
 // The bytes of `text` in code page 932 with LF turned into CR LF.
 QByteArray cp932Bytes(const QString& text);
