@@ -9,6 +9,7 @@
 //   quizwindow_letters.cpp   on-screen letter buttons and the answer box
 //   quizwindow_windows.cpp   history files, sounds, help and the other windows, ending
 //   quizwindow_speech.cpp    speaking the English, its phonetic spelling, the listening quiz
+//   quizwindow_review.cpp    today's review, the letter-by-letter comparison of a wrong answer
 //
 // Controls (objectName → role):
 //   Label1 title · Label3 "コース選択" heading · List1 course list · Label4 "単語選択" heading
@@ -23,11 +24,13 @@
 //   cmdMondai question-form run · CmdChange direction switch · cmdSelect show selected questions · Command2 end
 //   Timer1 the translation direction's advance timer (1 s)
 //   cmdHatuon 発音: speak the English · lbHatuonKigou the judged English with its phonetic spelling
+//   lbCompare a wrong typed answer beside the right one, letter by letter
 // Menu items: see DESIGN.md.
 
 #include "quiz/quizlogic.h"
 #include "quiz/quizsession.h"
 #include "quiz/speaking.h"
+#include "review/todaysreview.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -132,6 +135,12 @@ class QuizWindow : public QMainWindow {
     void showWordMenu(QListWidget* list, const QPoint& pos);
     void speakWordMenuRow();
     void showPhoneticSpelling(const QString& english);
+    // Today's review (quizwindow_review.cpp).
+    void pickTodaysReview();
+    void askReviewLimit();
+    // After a wrong typed answer: the answer beside the right one, letter by letter.
+    void showAnswerComparison(const QString& typed, const QString& right);
+    void hideAnswerComparison();
 
     QuizSession m_session;
     SpeakingRules m_speaking;
@@ -140,6 +149,7 @@ class QuizWindow : public QMainWindow {
     bool m_soundOn = true;
     int m_litKey = 0; // 1 + the letter button lit by the last typed key, 0 for none
     bool m_ending = false;
+    int m_reviewLimit = kDefaultReviewLimit; // words today's review picks at most
 
     // Controls (see the table above).
     QListWidget* m_courseList = nullptr;
@@ -180,6 +190,7 @@ class QuizWindow : public QMainWindow {
     QLabel* m_phoneticLabel = nullptr;
     QMenu* m_wordMenu = nullptr; // the word lists' context menu
     int m_wordMenuRow = -1;      // the row it was opened on
+    QLabel* m_comparisonLabel = nullptr;
 
     // The other windows, while they are open.
     QPointer<TypingTrainerWindow> m_typingTrainer;

@@ -169,6 +169,13 @@ void QuizWindow::buildControls()
 
     buildSpeechControls(client);
 
+    // Below the letter buttons: after a wrong typed answer, that answer beside
+    // the right one, letter by letter.
+    m_comparisonLabel = label(client, "lbCompare", QString(), QRect(2070, 6420, 4380, 360), QColor(0, 0, 0),
+                              QColor(255, 255, 224), gothic);
+    m_comparisonLabel->setTextFormat(Qt::RichText);
+    m_comparisonLabel->hide();
+
     // The instructions lie over the answer area until a course is chosen.
     m_instructionsBox->raise();
 
@@ -267,6 +274,9 @@ void QuizWindow::buildMenus()
     // Added after the original menus: review and the learning record.
     QMenu* review = menu("mnuReview", QStringLiteral("復習(&V)"));
     item(review, "mnuRecord", QStringLiteral("学習記録(&L)"), &QuizWindow::showRecord);
+    QMenu* today = menu("mnuToday", QStringLiteral("今日の復習(&T)"));
+    item(today, "mnuTodayReview", QStringLiteral("今日復習する単語を選ぶ(&S)"), &QuizWindow::pickTodaysReview);
+    item(today, "mnuReviewLimit", QStringLiteral("一度に選ぶ数(&N)..."), &QuizWindow::askReviewLimit);
 }
 
 // Start-up, step by step. Problems with the start-up files are listed in the

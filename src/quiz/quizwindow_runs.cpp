@@ -76,7 +76,12 @@ void QuizWindow::judgeClicked()
 
 void QuizWindow::judgeTypedAnswer()
 {
-    const QuizSession::Judgement j = m_session.judge(m_answerBox->text(), clock().today());
+    const QString typed = m_answerBox->text();
+    const QuizSession::Judgement j = m_session.judge(typed, clock().today());
+    if (j.correct)
+        hideAnswerComparison();
+    else
+        showAnswerComparison(typed, j.english);
     m_noteBox->setText(j.note);
     m_verdictLabel->setText(j.correct ? QStringLiteral("正解") : QStringLiteral("残念"));
     showPhoneticSpelling(j.english);
@@ -187,6 +192,7 @@ void QuizWindow::switchDirection()
         clearSelection();
     const bool englishInput = !m_session.englishInput();
     m_session.setEnglishInput(englishInput);
+    hideAnswerComparison();
     m_directionButton->setText(englishInput ? QStringLiteral("和訳考察") : QStringLiteral("英文入力"));
     m_meaningList->setVisible(englishInput);
     m_englishList->setVisible(!englishInput);

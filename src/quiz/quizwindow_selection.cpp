@@ -106,6 +106,7 @@ void QuizWindow::clearSelection()
     m_promptBox->setPlainText(QStringLiteral("左下のリストから問題を選択して下さい"));
     m_selectionList->hide();
     m_spareTextBox->hide();
+    hideAnswerComparison();
 }
 
 void QuizWindow::startNewChallenge()

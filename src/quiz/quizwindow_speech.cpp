@@ -26,11 +26,9 @@ void QuizWindow::buildSpeechControls(QWidget* client)
     connect(m_speakButton, &QPushButton::clicked, this, &QuizWindow::speakCurrentWord);
 
     // The judged English and its phonetic spelling, on the free strip below
-    // SPACE and the case button.
-    m_phoneticLabel = createControl<QLabel>(client, QStringLiteral("lbHatuonKigou"), QRect(2115, 6420, 5340, 360));
-    QFont phonetic = uiFont(Face::Serif, 12);
-    phonetic.setFamilies(QStringList{QStringLiteral("DejaVu Sans")} + phonetic.families());
-    m_phoneticLabel->setFont(phonetic);
+    // the case button; the comparison of a wrong answer takes the strip's left.
+    m_phoneticLabel = createControl<QLabel>(client, QStringLiteral("lbHatuonKigou"), QRect(6510, 6420, 2790, 360));
+    m_phoneticLabel->setFont(uiFont(Face::Phonetic, 10));
     m_phoneticLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     // The word lists' context menu speaks the English of the row.

@@ -24,6 +24,10 @@ QFont uiFont(Face face, double pointSize, bool bold)
                           QStringLiteral("serif")});
         font.setItalic(true);
         break;
+    case Face::Phonetic:
+        font.setFamilies(
+            {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Serif"), QStringLiteral("IPAPGothic")});
+        break;
     }
     font.setPointSizeF(pointSize);
     font.setBold(bold);

@@ -29,6 +29,7 @@ TEST(Fonts, TheProgramsFacesAreInstalled)
     EXPECT_EQ(QFontInfo(uiFont(Face::Gothic)).family(), QStringLiteral("IPAPGothic"));
     EXPECT_EQ(QFontInfo(uiFont(Face::Serif)).family(), QStringLiteral("Liberation Serif"));
     EXPECT_EQ(QFontInfo(QApplication::font()).family(), QStringLiteral("IPAPGothic"));
+    EXPECT_EQ(QFontInfo(uiFont(Face::Phonetic)).family(), QStringLiteral("DejaVu Sans"));
 }
 
 class WindowFonts : public ::testing::Test {
