@@ -272,11 +272,11 @@ void QuizWindow::buildMenus()
     item(help, "mnuHelpFull", QStringLiteral("詳細ヘルプ(&F)"), &QuizWindow::showFullHelp);
 
     // Added after the original menus: review and the learning record.
-    QMenu* review = menu("mnuReview", QStringLiteral("復習(&V)"));
-    item(review, "mnuRecord", QStringLiteral("学習記録(&L)"), &QuizWindow::showRecord);
     QMenu* today = menu("mnuToday", QStringLiteral("今日の復習(&T)"));
     item(today, "mnuTodayReview", QStringLiteral("今日復習する単語を選ぶ(&S)"), &QuizWindow::pickTodaysReview);
     item(today, "mnuReviewLimit", QStringLiteral("一度に選ぶ数(&N)..."), &QuizWindow::askReviewLimit);
+    today->addSeparator()->setObjectName(QStringLiteral("mnuS3"));
+    item(today, "mnuRecord", QStringLiteral("学習記録(&L)"), &QuizWindow::showRecord);
 }
 
 // Start-up, step by step. Problems with the start-up files are listed in the
