@@ -298,6 +298,13 @@ std::vector<ControlCase> controlCases()
     add("mnuHelpFull", Use::Trigger, nullptr,
         [](QuizWindowTest& t) { EXPECT_EQ(t.platform.shell.opened, QStringList{t.folder.path() + "E-Help.htm"}); });
     add("mnuRecord", Use::Trigger, nullptr, windowShown("frmRecord"));
+    // Today's review: with no history yet it says so; the limit is asked for.
+    add("mnuTodayReview", Use::Trigger, nullptr, [](QuizWindowTest& t) {
+        EXPECT_EQ(t.lastDialog().kind, Shown::Notice);
+        EXPECT_TRUE(t.lastDialog().text.contains(QStringLiteral("復習"))) << t.lastDialog().text.toStdString();
+    });
+    add("mnuReviewLimit", Use::Trigger, nullptr,
+        [](QuizWindowTest& t) { EXPECT_EQ(t.lastDialog().kind, Shown::Input) << "the limit is asked for"; });
     // Speaking the English.
     add(
         "cmdHatuon", Use::Click,

@@ -120,7 +120,7 @@ TEST_F(StartupTest, MenuCaptionsAndUnavailableItems)
     for (QAction* a : w.menuBar()->actions())
         menus.append(a->text());
     EXPECT_EQ(menus, (QStringList{"ファイル(&F)", "実行(&R)", "選択(&S)", "並び替え(&C)", "オプション(&O)",
-                                  "ヘルプ(&H)", "復習(&V)"}));
+                                  "ヘルプ(&H)", "今日の復習(&T)"}));
     EXPECT_FALSE(menuItem("mnuOpenItem")->isEnabled());
     EXPECT_FALSE(menuItem("mnuSaveItem")->isEnabled());
     EXPECT_TRUE(menuItem("mnuMusic")->isCheckable());
