@@ -218,6 +218,8 @@ void FrmCross::buildMenus()
     // Keeping the grid between runs is not offered.
     mnuMemori = action(menuBar, "mnuMemori", QStringLiteral("メモリ保持(&M)"));
     mnuMemori->setEnabled(false);
+
+    buildPrintMenu();
 }
 
 void FrmCross::Form_Load()

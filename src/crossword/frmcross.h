@@ -5,6 +5,7 @@
 //   frmcross_puzzle.cpp reading a course, building and showing a grid
 //   frmcross_entry.cpp  typing into the cells and moving the cursor
 //   frmcross_check.cpp  judging, hints and answers
+//   frmcross_print.cpp  printing the puzzle and saving it as a PDF
 //   frmcross_cell.*     the cell, the clickable label and the window surface
 
 #include "crossword/grid.h"
@@ -59,6 +60,9 @@ class FrmCross : public QWidget {
     QAction* mnuDownMv = nullptr;
     QAction* mnuHandMv = nullptr;
     QAction* mnuMemori = nullptr;
+    QMenu* mnuPrintMenu = nullptr;    // "印刷(&P)", the last menu
+    QAction* mnuPrint = nullptr;      // print the puzzle and its solution
+    QAction* mnuSavePdf = nullptr;    // save them as a PDF
 
     // Window-level state.
     int moveMode = 0; // after a letter the cursor moves 0 right, 1 down, 2 not at all
@@ -97,6 +101,10 @@ class FrmCross : public QWidget {
     void mnuAnser_Click();
     void Image1_Click();
 
+    // Printing.
+    void mnuPrint_Click();
+    void mnuSavePdf_Click();
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -104,6 +112,7 @@ class FrmCross : public QWidget {
     void Form_Load();
     void buildControls();
     void buildMenus();
+    void buildPrintMenu();
     void puzzle(int course);
     void applyCells();
     void showMessage();

@@ -228,12 +228,39 @@ WriteResult writeTextFile(const QString& path, QStringView text)
     const Encoded encoded = encodeCp932(text);
     if (!encoded.ok())
         return unmappableError(path, encoded.unmappable);
+    return writeFileBytes(path, encoded.bytes);
+}
+
+WriteResult writeFileBytes(const QString& path, const QByteArray& bytes)
+{
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return fileError(path, file.errorString());
-    if (file.write(encoded.bytes) != encoded.bytes.size() || !file.commit())
+    if (file.write(bytes) != bytes.size() || !file.commit())
         return fileError(path, file.errorString());
     return {};
+}
+
+WriteResult appendLineAtomically(const QString& path, QStringView line)
+{
+    const Encoded encoded = encodeCp932(line);
+    if (!encoded.ok())
+        return unmappableError(path, encoded.unmappable);
+    QByteArray bytes;
+    QFile existing(path);
+    if (existing.exists()) {
+        if (!existing.open(QIODevice::ReadOnly))
+            return fileError(path, existing.errorString());
+        bytes = existing.readAll();
+        if (existing.error() != QFileDevice::NoError)
+            return fileError(path, existing.errorString());
+        existing.close();
+    }
+    if (!bytes.isEmpty() && !bytes.endsWith('\n') && !bytes.endsWith('\r'))
+        bytes += "\r\n";
+    bytes += encoded.bytes;
+    bytes += "\r\n";
+    return writeFileBytes(path, bytes);
 }
 
 WriteResult appendTextFile(const QString& path, QStringView text)

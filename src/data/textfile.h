@@ -56,6 +56,14 @@ struct WriteResult {
 WriteResult writeTextFile(const QString& path, QStringView text);
 // Appends the text to the file (created when missing) in one write.
 WriteResult appendTextFile(const QString& path, QStringView text);
+// Replaces the file atomically with `bytes` as they are (for files kept
+// in another encoding, such as word lists written for other programs).
+WriteResult writeFileBytes(const QString& path, const QByteArray& bytes);
+// Adds `line` and CR LF at the end of the file (created when missing) by
+// replacing the whole file atomically, so it is either unchanged or complete;
+// a last line without its line break gets one first. The existing bytes are
+// kept exactly as they are.
+WriteResult appendLineAtomically(const QString& path, QStringView line);
 // Creates an empty file when none exists; leaves an existing one unchanged.
 WriteResult touchFile(const QString& path);
 

@@ -6,6 +6,7 @@
 //   form1_runs.cpp      quiz runs, judging, end of a pass, direction, shuffle
 //   form1_letters.cpp   on-screen letter buttons and the answer box
 //   form1_windows.cpp   history files, sounds, help and the other windows, ending
+//   form1_exchange.cpp  word lists in and out (import and export items)
 
 #include "data/examples.h"
 #include "ui/richtextbox.h"
@@ -170,6 +171,7 @@ class Form1 : public QMainWindow {
     void pick(int index);
     void buildControls();
     void buildMenus();
+    void buildWordExchange(QMenu* fileMenu); // import and export items at the end of the file menu
     void buildLetterButtons();
     void Form_Load();
     void installKeyPreview();

@@ -210,6 +210,7 @@ void Form1::buildMenus()
     mnuSaveItem = inert(mnuFile, "mnuSaveItem", QStringLiteral("保存(&S)"));
     mnuSaveItem->setEnabled(false);
     mnuExitItem = item(mnuFile, "mnuExitItem", QStringLiteral("終了(&X)"), &Form1::saveAndEnd);
+    buildWordExchange(mnuFile);
 
     QMenu* mnuRun = menu("mnuRun", QStringLiteral("実行(&R)"));
     mnuKeyTre = item(mnuRun, "mnuKeyTre", QStringLiteral("キー入力練習(&K)"), &Form1::CmdKeytre_Click);

@@ -4,6 +4,7 @@
 #include "data/textfile.h"
 
 #include <QDir>
+#include <QPrinter>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -55,6 +56,30 @@ std::optional<QString> ScriptedDialogs::saveFile(QWidget*, const QString& title,
     auto a = saveFiles.front();
     saveFiles.pop_front();
     return a;
+}
+
+std::optional<QString> ScriptedDialogs::openFile(QWidget*, const QString& title, const QString& filter)
+{
+    shown.push_back({Shown::OpenFile, {}, title, filter});
+    if (openFiles.empty())
+        return std::nullopt;
+    auto a = openFiles.front();
+    openFiles.pop_front();
+    return a;
+}
+
+bool ScriptedPrinting::choosePrinter(QWidget*, QPrinter& printer)
+{
+    ++shown;
+    if (replies.empty() || !replies.front()) {
+        if (!replies.empty())
+            replies.pop_front();
+        return false;
+    }
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(*replies.front());
+    replies.pop_front();
+    return true;
 }
 
 QStringList ScriptedDialogs::texts() const

@@ -18,7 +18,7 @@
 namespace lumo::test {
 
 struct Shown {
-    enum Kind { Notice, Question, Confirm, Input, SaveFile } kind;
+    enum Kind { Notice, Question, Confirm, Input, SaveFile, OpenFile } kind;
     QString text;  // message or prompt
     QString title; // title (the filter, for SaveFile, is in `extra`)
     QString extra;
@@ -33,6 +33,8 @@ class ScriptedDialogs final : public Dialogs {
     std::deque<std::optional<QString>> inputs;
     // Replies to saveFile(); when empty, the dialog is cancelled.
     std::deque<std::optional<QString>> saveFiles;
+    // Replies to openFile(); when empty, the dialog is cancelled.
+    std::deque<std::optional<QString>> openFiles;
     std::vector<Shown> shown;
 
     void notice(QWidget*, const QString& text, const QString& title) override;
@@ -41,6 +43,7 @@ class ScriptedDialogs final : public Dialogs {
     std::optional<QString> input(QWidget*, const QString& prompt, const QString& title,
                                  const QString& defaultText) override;
     std::optional<QString> saveFile(QWidget*, const QString& title, const QString& filter) override;
+    std::optional<QString> openFile(QWidget*, const QString& title, const QString& filter) override;
 
     QStringList texts() const; // the texts of everything shown, in order
     int count(Shown::Kind kind) const;
@@ -67,6 +70,20 @@ class RecordingShell final : public Shell {
 
   private:
     ScopedSeam<Shell> m_guard;
+};
+
+// The print dialog: each reply either prints into a PDF file at that path
+// (the printer set to PDF output) or, for nullopt, cancels. When no reply
+// is left, the dialog is cancelled.
+class ScriptedPrinting final : public Printing {
+  public:
+    ScriptedPrinting() : m_guard(this) {}
+    std::deque<std::optional<QString>> replies;
+    int shown = 0;
+    bool choosePrinter(QWidget* parent, QPrinter& printer) override;
+
+  private:
+    ScopedSeam<Printing> m_guard;
 };
 
 class FixedScreen final : public Screen {
@@ -117,6 +134,7 @@ struct Platform {
     RecordingSound sound;
     RecordingShell shell;
     FixedScreen screen;
+    ScriptedPrinting printing;
     ScriptedRandom random;
     FixedClock clock;
 };
