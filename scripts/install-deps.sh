@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n libgl-dev
   libgtest-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-liberation2
+  poppler-utils
 )
 
 missing=()

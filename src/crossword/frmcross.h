@@ -60,9 +60,9 @@ class FrmCross : public QWidget {
     QAction* mnuDownMv = nullptr;
     QAction* mnuHandMv = nullptr;
     QAction* mnuMemori = nullptr;
-    QMenu* mnuPrintMenu = nullptr;    // "印刷(&P)", the last menu
-    QAction* mnuPrint = nullptr;      // print the puzzle and its solution
-    QAction* mnuSavePdf = nullptr;    // save them as a PDF
+    QMenu* mnuPrintMenu = nullptr; // "印刷(&P)", the last menu
+    QAction* mnuPrint = nullptr;   // print the puzzle and its solution
+    QAction* mnuSavePdf = nullptr; // save them as a PDF
 
     // Window-level state.
     int moveMode = 0; // after a letter the cursor moves 0 right, 1 down, 2 not at all

@@ -59,14 +59,27 @@ double drawTitle(QPainter& p, const PageScale& s, double width, const QString& t
     return s.mm(14);
 }
 
-// The grid as the window shows it: letter cells as boxes (with their letters
-// when `solved`), number cells black with their numbers, numbers of words at
-// the top and left edges beside the grid. Returns the height it took.
-double drawGrid(QPainter& p, const PageScale& s, const Crossword& grid, double top, bool solved)
+// The grid as the window shows it, its left edge at `left`: letter cells as
+// boxes (with their letters when `solved`), number cells black with their
+// numbers, numbers of words at the top and left edges beside the grid.
+// Returns the height it took.
+double drawGrid(QPainter& p, const PageScale& s, const Crossword& grid, double top, double left, bool solved)
 {
-    const QPointF origin(s.twips(kTwipsAround), top + s.twips(kTwipsAround));
+    const QPointF origin(left + s.twips(kTwipsAround), top + s.twips(kTwipsAround));
     const QFont letterFont = font(15, true);
     const QFont numberFont = font(7, true);
+
+    // On the window a number cell covers the number printed under it, so
+    // only the numbers of words starting at the grid's edge are seen, beside
+    // the grid; those are the ones printed.
+    p.setPen(Qt::black);
+    p.setFont(numberFont);
+    const QFontMetricsF metrics(numberFont, p.device());
+    const TwipsRect t = grid.templateCell();
+    for (const NumberMark& mark : grid.numberMarks())
+        if (mark.x < t.left || mark.y < t.top)
+            p.drawText(s.at(mark.x, mark.y, origin) + QPointF(0, metrics.ascent()), QString::number(mark.number));
+
     for (int k = 1; k <= kCellCount; ++k) {
         const CellLook& look = grid.cell(k);
         const QString solution = grid.answerChar(rowOf(k), colOf(k));
@@ -86,14 +99,6 @@ double drawGrid(QPainter& p, const PageScale& s, const Crossword& grid, double t
             }
         }
     }
-    p.setPen(Qt::black);
-    p.setFont(numberFont);
-    const QFontMetricsF metrics(numberFont, p.device());
-    for (const NumberMark& mark : grid.numberMarks()) {
-        // The window draws these from their top left corner.
-        const QPointF point = s.at(mark.x, mark.y, origin);
-        p.drawText(point + QPointF(0, metrics.ascent()), QString::number(mark.number));
-    }
     return s.twips(kTwipsAround + kGridSize * grid.templateCell().height) + s.mm(8);
 }
 
@@ -110,8 +115,8 @@ Column numbered(const Crossword& grid, Direction direction, bool answers)
                              : (across ? QStringLiteral("横のカギ") : QStringLiteral("縦のカギ"));
     const int count = across ? grid.yokoCount() : grid.tateCount();
     for (int k = 1; k <= count; ++k) {
-        const QString& text = answers ? (across ? grid.yokoAns(k) : grid.tateAns(k))
-                                      : (across ? grid.yokoKagi(k) : grid.tateKagi(k));
+        const QString& text =
+            answers ? (across ? grid.yokoAns(k) : grid.tateAns(k)) : (across ? grid.yokoKagi(k) : grid.tateKagi(k));
         column.lines.append(QStringLiteral("%1, %2").arg(k).arg(text));
     }
     return column;
@@ -149,8 +154,8 @@ void drawColumns(QPainter& p, const PageScale& s, const Column& left, const Colu
     const double gap = s.mm(6);
     const double width = (area.width() - gap) / 2;
     double points = 10.5;
-    while (points > 5 && std::max(columnHeight(p, left, width, points), columnHeight(p, right, width, points)) >
-                             area.height())
+    while (points > 5 &&
+           std::max(columnHeight(p, left, width, points), columnHeight(p, right, width, points)) > area.height())
         points -= 0.5;
     drawColumn(p, left, QRectF(area.left(), area.top(), width, area.height()), points);
     drawColumn(p, right, QRectF(area.left() + width + gap, area.top(), width, area.height()), points);
@@ -163,7 +168,8 @@ void drawPage(QPainter& p, const Crossword& grid, bool solved)
     const double width = device.width();
     double y = drawTitle(p, s, width,
                          solved ? QStringLiteral("クロスワードパズル　解答") : QStringLiteral("クロスワードパズル"));
-    y += drawGrid(p, s, grid, y, solved);
+    const double gridWidth = s.twips(kTwipsAround + kGridSize * grid.templateCell().width);
+    y += drawGrid(p, s, grid, y, (width - gridWidth) / 2, solved);
     const QRectF rest(0, y, width, device.height() - y);
     drawColumns(p, s, numbered(grid, Direction::Across, solved), numbered(grid, Direction::Down, solved), rest);
 }

@@ -103,9 +103,8 @@ void WordExchange::exportPairs(const std::vector<WordPair>& pairs, const QString
         dialogs().notice(m_window, QStringLiteral("書き出す単語がありません。"));
         return;
     }
-    std::optional<QString> path =
-        dialogs().saveFile(m_window, QStringLiteral("単語リストの書き出し"),
-                           QStringLiteral("タブ区切り・Anki 用 (*.txt);;CSV (*.csv)"));
+    std::optional<QString> path = dialogs().saveFile(m_window, QStringLiteral("単語リストの書き出し"),
+                                                     QStringLiteral("タブ区切り・Anki 用 (*.txt);;CSV (*.csv)"));
     if (!path)
         return;
     if (QFileInfo(*path).suffix().isEmpty())

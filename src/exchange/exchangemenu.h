@@ -27,10 +27,10 @@ class WordExchange : public QObject {
     Q_OBJECT
   public:
     struct Hooks {
-        std::function<QString()> programFolder;     // with its trailing separator
-        std::function<QString()> chosenCourse;      // file name of the course to export
+        std::function<QString()> programFolder; // with its trailing separator
+        std::function<QString()> chosenCourse;  // file name of the course to export
         std::function<std::vector<WordPair>()> selection;
-        std::function<QString()> currentHistory;    // this run's history, not yet in the files
+        std::function<QString()> currentHistory;              // this run's history, not yet in the files
         std::function<void(const QString& name)> courseAdded; // a new course file is listed
     };
     WordExchange(QWidget* window, QMenu* fileMenu, Hooks hooks);

@@ -1,5 +1,6 @@
 #include "exchange/importdialog.h"
 
+#include "data/course.h"
 #include "ui/fonts.h"
 #include "ui/platform.h"
 
@@ -149,9 +150,9 @@ void ImportDialog::readTable(std::optional<QChar> separator)
     m_heading->setChecked(guess.firstRowIsHeading);
     m_filling = false;
 
-    QString about = QStringLiteral("ファイル：%1\n文字コード：%2　区切り文字：%3")
-                        .arg(QFileInfo(m_sourcePath).fileName(), encodingName(m_source.encoding),
-                             separatorName(m_table.separator));
+    QString about =
+        QStringLiteral("ファイル：%1\n文字コード：%2　区切り文字：%3")
+            .arg(QFileInfo(m_sourcePath).fileName(), encodingName(m_source.encoding), separatorName(m_table.separator));
     if (m_source.badBytes > 0)
         about += QStringLiteral("\n読めない文字が %1 か所あり、「\uFFFD」に置き換えました。").arg(m_source.badBytes);
     m_sourceLabel->setText(about);
@@ -184,14 +185,15 @@ void ImportDialog::replan()
     if (m_plan.incomplete > 0)
         summary.append(QStringLiteral("英語か日本語のない行 %1 行は飛ばします。").arg(m_plan.incomplete));
     if (m_plan.commaInEnglish > 0)
-        summary.append(
-            QStringLiteral("英語にカンマ（,）を含む行 %1 行はコースに書けないため飛ばします。").arg(m_plan.commaInEnglish));
+        summary.append(QStringLiteral("英語にカンマ（,）を含む行 %1 行はコースに書けないため飛ばします。")
+                           .arg(m_plan.commaInEnglish));
     if (!m_table.unclosedQuoteLines.isEmpty()) {
         QStringList lines;
         for (const int line : m_table.unclosedQuoteLines)
             lines.append(QString::number(line));
-        summary.append(QStringLiteral("引用符（\"）が閉じていない行があります（%1 行目）。その引用符は文字として読みました。")
-                           .arg(lines.join(QStringLiteral("、"))));
+        summary.append(
+            QStringLiteral("引用符（\"）が閉じていない行があります（%1 行目）。その引用符は文字として読みました。")
+                .arg(lines.join(QStringLiteral("、"))));
     }
     if (!m_plan.unstorable.empty())
         summary.append(QStringLiteral("シフト JIS で保存できない文字を含む行が %1 行あります（下の一覧）。")
@@ -206,7 +208,8 @@ void ImportDialog::replan()
             problems.append(QStringLiteral("ほか %1 行").arg(m_plan.unstorable.size() - kProblemsListed));
             break;
         }
-        problems.append(QStringLiteral("%1 行目（%2）：%3").arg(bad.line).arg(bad.english, namedCharacters(bad.characters)));
+        problems.append(
+            QStringLiteral("%1 行目（%2）：%3").arg(bad.line).arg(bad.english, namedCharacters(bad.characters)));
     }
     m_problems->setPlainText(problems.join(u'\n'));
     m_problems->setVisible(!problems.isEmpty());

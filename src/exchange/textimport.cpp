@@ -96,8 +96,7 @@ std::optional<QChar> separatorNamed(const QString& value)
         return value.front();
     const QString name = value.trimmed().toLower();
     static const std::pair<const char16_t*, char16_t> kNames[] = {
-        {u"tab", u'\t'},  {u"comma", u','}, {u"semicolon", u';'},
-        {u"pipe", u'|'}, {u"colon", u':'}, {u"space", u' '},
+        {u"tab", u'\t'}, {u"comma", u','}, {u"semicolon", u';'}, {u"pipe", u'|'}, {u"colon", u':'}, {u"space", u' '},
     };
     for (const auto& [known, character] : kNames)
         if (name == QStringView(known))
@@ -193,9 +192,8 @@ namespace {
 // One pass over the rows. A quote at a position in `literalQuotes` is read
 // as an ordinary character; an unclosed quote is reported through
 // `unclosedAt` (its position) and `unclosedLine`.
-void splitRows(QStringView text, qsizetype begin, int firstLine, QChar separator,
-               const QList<qsizetype>& literalQuotes, DelimitedTable& table, qsizetype& unclosedAt,
-               int& unclosedLine)
+void splitRows(QStringView text, qsizetype begin, int firstLine, QChar separator, const QList<qsizetype>& literalQuotes,
+               DelimitedTable& table, qsizetype& unclosedAt, int& unclosedLine)
 {
     table.rows.clear();
     unclosedAt = -1;
@@ -337,8 +335,8 @@ QString replaceEntities(QString text)
             replacement = QString::fromUcs4(std::array<char32_t, 1>{name.mid(1).toUInt()}.data(), 1);
         } else {
             static const QHash<QString, QString> named{
-                {QStringLiteral("nbsp"), QStringLiteral(" ")}, {QStringLiteral("amp"), QStringLiteral("&")},
-                {QStringLiteral("lt"), QStringLiteral("<")},   {QStringLiteral("gt"), QStringLiteral(">")},
+                {QStringLiteral("nbsp"), QStringLiteral(" ")},  {QStringLiteral("amp"), QStringLiteral("&")},
+                {QStringLiteral("lt"), QStringLiteral("<")},    {QStringLiteral("gt"), QStringLiteral(">")},
                 {QStringLiteral("quot"), QStringLiteral("\"")}, {QStringLiteral("apos"), QStringLiteral("'")},
             };
             const auto found = named.constFind(name);

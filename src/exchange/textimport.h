@@ -39,11 +39,11 @@ struct DelimitedTable {
     QChar separator = u',';
     bool separatorFromHeader = false;
     HtmlMode html = HtmlMode::Guess;
-    int headerLines = 0;         // leading "#" lines, read as settings or skipped
-    QStringList columnNames;     // from a "#columns:" line, else empty
-    QList<int> metadataColumns;  // 0-based columns of ids, note types, decks and tags
-    std::vector<SourceRow> rows; // blank lines left out
-    int columnCount = 0;         // the most fields in any row
+    int headerLines = 0;           // leading "#" lines, read as settings or skipped
+    QStringList columnNames;       // from a "#columns:" line, else empty
+    QList<int> metadataColumns;    // 0-based columns of ids, note types, decks and tags
+    std::vector<SourceRow> rows;   // blank lines left out
+    int columnCount = 0;           // the most fields in any row
     QList<int> unclosedQuoteLines; // a quote opened here never closed; read as a plain character
 };
 

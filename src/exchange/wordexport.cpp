@@ -74,9 +74,8 @@ std::vector<WordPair> missedWords(QStringView history)
         if (first < 1 || last <= first)
             return true;
         const QStringView marks = line.sliced(last + 1);
-        const bool onlyMarks = !marks.isEmpty() && std::all_of(marks.begin(), marks.end(), [](QChar c) {
-            return c == u'○' || c == u'×';
-        });
+        const bool onlyMarks =
+            !marks.isEmpty() && std::all_of(marks.begin(), marks.end(), [](QChar c) { return c == u'○' || c == u'×'; });
         if (!onlyMarks || !marks.contains(u'×'))
             return true;
         const qsizetype date = line.first(last).lastIndexOf(u',');

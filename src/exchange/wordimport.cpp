@@ -37,10 +37,10 @@ Script scriptOf(QStringView text)
 bool isHeadingName(const QString& cell)
 {
     static const QStringList kNames{
-        QStringLiteral("english"), QStringLiteral("word"),     QStringLiteral("words"),  QStringLiteral("front"),
-        QStringLiteral("japanese"), QStringLiteral("meaning"), QStringLiteral("back"),   QStringLiteral("英語"),
-        QStringLiteral("英単語"),   QStringLiteral("単語"),    QStringLiteral("意味"),   QStringLiteral("日本語"),
-        QStringLiteral("訳"),       QStringLiteral("和訳"),    QStringLiteral("表面"),   QStringLiteral("裏面"),
+        QStringLiteral("english"),  QStringLiteral("word"),    QStringLiteral("words"), QStringLiteral("front"),
+        QStringLiteral("japanese"), QStringLiteral("meaning"), QStringLiteral("back"),  QStringLiteral("英語"),
+        QStringLiteral("英単語"),   QStringLiteral("単語"),    QStringLiteral("意味"),  QStringLiteral("日本語"),
+        QStringLiteral("訳"),       QStringLiteral("和訳"),    QStringLiteral("表面"),  QStringLiteral("裏面"),
     };
     return kNames.contains(cell.trimmed().toLower());
 }
@@ -194,7 +194,8 @@ QString courseFileNameProblem(const QString& folder, const QString& name)
         return QStringLiteral("ファイル名の前後に空白は使えません。");
     for (const QChar c : name)
         if (QStringView(u"\\/:*?\"<>|").contains(c) || c.unicode() < 0x20)
-            return QStringLiteral("ファイル名に「%1」は使えません。").arg(c.unicode() < 0x20 ? QStringLiteral("制御文字") : QString(c));
+            return QStringLiteral("ファイル名に「%1」は使えません。")
+                .arg(c.unicode() < 0x20 ? QStringLiteral("制御文字") : QString(c));
     if (!encodeCp932(name).ok())
         return QStringLiteral("ファイル名にシフト JIS で保存できない文字があります。");
     static const QStringList kProgramFiles{QString::fromLatin1(kCourseListFile), QStringLiteral("Training.dat"),

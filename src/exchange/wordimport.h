@@ -38,10 +38,10 @@ struct UnstorableLine {
 };
 
 struct ImportPlan {
-    std::vector<ImportedPair> pairs;       // rows that can be stored, in file order
+    std::vector<ImportedPair> pairs;        // rows that can be stored, in file order
     std::vector<UnstorableLine> unstorable; // rows left out unless the import is cancelled
-    int incomplete = 0;     // rows without an English or a Japanese text
-    int commaInEnglish = 0; // rows whose English holds a comma, which the course line cannot keep
+    int incomplete = 0;                     // rows without an English or a Japanese text
+    int commaInEnglish = 0;                 // rows whose English holds a comma, which the course line cannot keep
 };
 
 // The word pairs of the table's rows with the chosen columns: fields made

@@ -100,8 +100,8 @@ TEST_F(CrossWindow, OpensWithThePromptOverTheFirstGrid)
     EXPECT_EQ(w->opRightDown[2]->y(), w->opRightDown[1]->y() + w->opRightDown[0]->height() + 2);
     EXPECT_EQ(w->findChild<QRadioButton*>(QStringLiteral("opRightDown(1)")), w->opRightDown[1]);
 
-    EXPECT_EQ(captions(w->menuBar->actions()),
-              (QStringList{"コース選択(&C)", "次問題(&N)", "判定(&J)", "解答(&A)", "自動移動(&M)", "メモリ保持(&M)"}));
+    EXPECT_EQ(captions(w->menuBar->actions()), (QStringList{"コース選択(&C)", "次問題(&N)", "判定(&J)", "解答(&A)",
+                                                            "自動移動(&M)", "メモリ保持(&M)", "印刷(&P)"}));
     EXPECT_EQ(captions(w->mnuCourse->actions()), (QStringList{"コース１(&1)", "コース２(&2)", "コース３(&3)",
                                                               "コース４(&4)", "コース５(&5)", "ヒント(&H)"}));
     EXPECT_EQ(captions(w->mnuMuve->actions()), (QStringList{"右自動移動(&R)", "下部自動移動(&D)", "手動移動(&H)"}));

@@ -4,8 +4,8 @@
 #include "data/textfile.h"
 
 #include <QDir>
-#include <QPrinter>
 #include <QFile>
+#include <QPrinter>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
