@@ -26,6 +26,7 @@ QList<QStringList> fieldsOf(const DelimitedTable& table)
 } // namespace
 
 struct EncodingCase {
+    const char* name;
     const char* file;
     SourceEncoding encoding;
     const char16_t* secondRowJapanese;
@@ -44,12 +45,14 @@ TEST_P(SavedFiles, DecodeToTheSameText)
     EXPECT_EQ(table.rows[1].fields.value(1), QStringView(GetParam().secondRowJapanese).toString());
 }
 
-INSTANTIATE_TEST_SUITE_P(Encodings, SavedFiles,
-                         testing::Values(EncodingCase{"spreadsheet-utf8-bom.csv", SourceEncoding::Utf8Bom, u"りんご"},
-                                         EncodingCase{"spreadsheet-cp932.csv", SourceEncoding::Cp932, u"波～"},
-                                         EncodingCase{"spreadsheet-utf16.txt", SourceEncoding::Utf16Le, u"りんご"},
-                                         EncodingCase{"semicolon.csv", SourceEncoding::Utf8, u"犬"},
-                                         EncodingCase{"flashcards.txt", SourceEncoding::Utf8, u"犬&nbsp;(いぬ)"}));
+INSTANTIATE_TEST_SUITE_P(
+    Encodings, SavedFiles,
+    testing::Values(EncodingCase{"Utf8WithBom", "spreadsheet-utf8-bom.csv", SourceEncoding::Utf8Bom, u"りんご"},
+                    EncodingCase{"CodePage932", "spreadsheet-cp932.csv", SourceEncoding::Cp932, u"波～"},
+                    EncodingCase{"Utf16WithBom", "spreadsheet-utf16.txt", SourceEncoding::Utf16Le, u"りんご"},
+                    EncodingCase{"Utf8Semicolons", "semicolon.csv", SourceEncoding::Utf8, u"犬"},
+                    EncodingCase{"FlashcardExport", "flashcards.txt", SourceEncoding::Utf8, u"犬&nbsp;(いぬ)"}),
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(DecodeSource, TellsBinaryAndBrokenBytesApart)
 {
@@ -90,6 +93,7 @@ TEST(ParseDelimited, AnUnclosedQuoteIsReadAsACharacterAndReported)
 }
 
 struct SeparatorCase {
+    const char* name;
     const char16_t* text;
     char16_t separator;
 };
@@ -99,12 +103,13 @@ TEST_P(Separators, AreFound)
     EXPECT_EQ(detectSeparator(GetParam().text), QChar(GetParam().separator));
 }
 INSTANTIATE_TEST_SUITE_P(Detection, Separators,
-                         testing::Values(SeparatorCase{u"apple\tりんご\r\nset\t置く,組", u'\t'},
-                                         SeparatorCase{u"apple,りんご\r\nset,置く", u','},
-                                         SeparatorCase{u"apple;りんご\r\nset;\"置く,組\"", u';'},
-                                         // Commas inside quotes do not count.
-                                         SeparatorCase{u"\"a,b,c\";x\r\n\"d,e\";y", u';'},
-                                         SeparatorCase{u"one word a line\r\nanother", u','}, SeparatorCase{u"", u','}));
+                         testing::Values(SeparatorCase{"Tab", u"apple\tりんご\r\nset\t置く,組", u'\t'},
+                                         SeparatorCase{"Comma", u"apple,りんご\r\nset,置く", u','},
+                                         SeparatorCase{"Semicolon", u"apple;りんご\r\nset;\"置く,組\"", u';'},
+                                         SeparatorCase{"CommasInQuotesDoNotCount", u"\"a,b,c\";x\r\n\"d,e\";y", u';'},
+                                         SeparatorCase{"NoneFound", u"one word a line\r\nanother", u','},
+                                         SeparatorCase{"EmptyText", u"", u','}),
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(ParseDelimited, HeaderLinesSetTheSeparatorHtmlAndMetadataColumns)
 {
