@@ -214,10 +214,10 @@ WriteResult writeImportedCourse(const QString& folder, const QString& name, cons
     if (!problem.isEmpty())
         return {false, problem};
     const QString coursePath = folder + name;
-    const WriteResult course = writeTextFile(coursePath, courseText(pairs));
+    WriteResult course = writeTextFile(coursePath, courseText(pairs));
     if (!course.ok)
         return course;
-    const WriteResult list = appendLineAtomically(folder + QString::fromLatin1(kCourseListFile), name);
+    WriteResult list = appendLineAtomically(folder + QString::fromLatin1(kCourseListFile), name);
     if (!list.ok)
         QFile::remove(coursePath);
     return list;
