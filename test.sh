@@ -4,6 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
+scripts/format.sh --check
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLUMO_TESTS=ON -DLUMO_SANITIZE=ON
 cmake --build build/test
 export QT_QPA_PLATFORM=offscreen

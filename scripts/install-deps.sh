@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n libgl-dev
-  libgtest-dev libbenchmark-dev
+  libgtest-dev libbenchmark-dev clang-format clang-tidy
   fonts-ipafont-gothic fonts-liberation2
   poppler-utils
 )

@@ -1,5 +1,6 @@
 #include "app/splash.h"
 #include "quiz/form1.h"
+#include "ui/fonts.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -10,6 +11,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lumo-English"));
     Q_INIT_RESOURCE(assets);
+    lumo::useProgramFont();
 
     // Japanese texts on the standard buttons of message boxes and dialogs.
     QTranslator qtTranslator;

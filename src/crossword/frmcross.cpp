@@ -43,6 +43,7 @@ FrmCross::FrmCross(QWidget* parent) : QWidget(parent, Qt::Window)
     setObjectName(QStringLiteral("frmCross"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("CrossWord"));
+    setFont(uiFont(Face::Gothic, 9)); // the numbers beside the grid and everything without a font of its own
     buildControls();
     buildMenus();
     Form_Load();
@@ -179,7 +180,7 @@ void FrmCross::buildMenus()
     menuBar->setObjectName(QStringLiteral("menuBar"));
     static_cast<QVBoxLayout*>(layout())->setMenuBar(menuBar);
 
-    auto action = [this](QWidget* owner, const char* name, const QString& caption) {
+    auto action = [](QWidget* owner, const char* name, const QString& caption) {
         auto* a = new QAction(caption, owner);
         a->setObjectName(QString::fromLatin1(name));
         owner->addAction(a);

@@ -146,7 +146,7 @@ void Engnyu::Form_Load()
 
     // Keyboard order: the three boxes, the symbols, the entry text, save.
     QWidget* previous = Text1[0];
-    auto chain = [&previous, this](QWidget* next) {
+    auto chain = [&previous](QWidget* next) {
         setTabOrder(previous, next);
         previous = next;
     };

@@ -137,7 +137,7 @@ QString plainTextOfRichText(const QString& text)
                 lineBreak();
             }
         } else {
-            ++i;
+            i = n; // a lone backslash at the very end shows nothing
         }
     }
     flush();

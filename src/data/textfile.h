@@ -33,7 +33,7 @@ QString toCp932LookAlikes(QString text);
 QString toStorableText(const QString& text, QChar replacement = u'?');
 
 // Largest text file the program reads; bigger files are refused.
-inline constexpr qint64 kMaxTextFileBytes = 64 * 1024 * 1024;
+inline constexpr qint64 kMaxTextFileBytes = qint64(64) * 1024 * 1024;
 
 struct TextFile {
     enum class Status { Ok, Missing, Unreadable, TooLarge, BadBytes };

@@ -28,7 +28,7 @@ template <class W> W* control(QWidget* parent, const char* name, int left, int t
 }
 
 QLabel* label(QWidget* parent, const char* name, const QString& caption, QRect twips, QColor text, QColor back,
-              QFont font)
+              const QFont& font)
 {
     auto* l = control<QLabel>(parent, name, twips.x(), twips.y(), twips.width(), twips.height());
     l->setText(caption);
@@ -274,7 +274,7 @@ void Form1::Form_Load()
         ExampleText examples = loadExampleText(programFolder);
         problems.append(examples.problems);
         m_examples = ExampleLookup(examples.text);
-        RichTextBox2->setText(std::move(examples.text));
+        RichTextBox2->setText(examples.text);
     }
     // 9
     englishInput = true;

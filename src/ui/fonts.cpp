@@ -1,5 +1,6 @@
 #include "ui/fonts.h"
 
+#include <QApplication>
 #include <QPalette>
 #include <QWidget>
 
@@ -27,6 +28,11 @@ QFont uiFont(Face face, double pointSize, bool bold)
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;
+}
+
+void useProgramFont()
+{
+    QApplication::setFont(uiFont(Face::Gothic));
 }
 
 void setColours(QWidget* w, const QColor& text, const QColor& background)

@@ -153,18 +153,18 @@ void checkGrid(const Crossword& g, const WordList& input, Tally& tally)
     EXPECT_EQ(letterRuns(g, Direction::Down), downWords);
 
     // No entry placed twice: each placed word used up one entry of its own.
-    std::map<QString, int> available, placedCount, left;
+    std::map<QString, int> available, placedCount, remaining;
     for (const WordEntry& e : input)
         ++available[e.eng];
     for (const Placed& p : placed)
         ++placedCount[p.word];
     for (const WordEntry& e : g.words())
-        ++left[e.eng];
+        ++remaining[e.eng];
     for (const auto& [word, n] : placedCount) {
         EXPECT_LE(n, available[word]) << word.toStdString();
-        EXPECT_EQ(left[word] + n, available[word]);
+        EXPECT_EQ(remaining[word] + n, available[word]);
     }
-    EXPECT_EQ(left[QString()], int(placed.size()));
+    EXPECT_EQ(remaining[QString()], int(placed.size()));
 
     // The first word of 12 characters or fewer opens the grid at the top left.
     for (const WordEntry& e : input) {

@@ -49,7 +49,7 @@ const LookupCase kCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(ExampleLookup, ExampleLookupCases, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 } // namespace
 

@@ -79,7 +79,7 @@ const SortCase kCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(QuickS, QuickSCases, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 } // namespace
 

@@ -1,5 +1,7 @@
 // The main() of every test executable: a QApplication on the offscreen
 // platform (unless a display is asked for), the program's pictures loaded.
+#include "ui/fonts.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -12,6 +14,7 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(assets);
+    lumo::useProgramFont();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

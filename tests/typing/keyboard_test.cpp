@@ -118,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
         GuideCase{"double_letter", "L", {{"L", "L"}}, "L", ""},
         // Keys off the keyboard change nothing; a space expected shows nothing.
         GuideCase{"space_pressed", "F", {{" ", "F"}}, "F", ""}, GuideCase{"space_next", "F", {{"F", " "}}, "", ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 } // namespace
 } // namespace lumo::typing
