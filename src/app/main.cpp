@@ -1,5 +1,5 @@
 #include "app/splash.h"
-#include "quiz/form1.h"
+#include "quiz/quizwindow.h"
 #include "ui/fonts.h"
 
 #include <QApplication>
@@ -21,7 +21,7 @@ int main(int argc, char* argv[])
 
     // The main window ends the program itself (its save-and-end sequence).
     QApplication::setQuitOnLastWindowClosed(false);
-    auto* splash = new lumo::Form2([] { return static_cast<QWidget*>(new lumo::Form1); });
+    auto* splash = new lumo::Form2([] { return static_cast<QWidget*>(new lumo::QuizWindow); });
     splash->show();
     return QApplication::exec();
 }

@@ -50,4 +50,57 @@ std::optional<int> numberedChoice(const QString& replyAsTyped)
     return roundHalfEven(value);
 }
 
+AnswerEdit editAnswer(const QString& text, int at, LetterAction action, const QString& letter)
+{
+    AnswerEdit edit{text, at, false, false};
+    switch (action) {
+    case LetterAction::Insert:
+        edit.text.insert(at, letter);
+        edit.caret = at + 1;
+        edit.textChanged = edit.takesFocus = true;
+        break;
+    case LetterAction::Overwrite:
+        if (at < text.size()) {
+            edit.text.replace(at, 1, letter);
+            edit.textChanged = true;
+        }
+        edit.takesFocus = true;
+        break;
+    case LetterAction::BackStep:
+        // Back-step overwrites the character before the caret with a space.
+        if (at > 0) {
+            edit.text.replace(at - 1, 1, letter);
+            edit.caret = at - 1;
+            edit.textChanged = edit.takesFocus = true;
+        }
+        break;
+    }
+    return edit;
+}
+
+namespace {
+const QString kKeyboardOrder = QStringLiteral("QWERTYUIOPASDFGHJKL;:ZXCVBNM,.?");
+const QString kAlphabeticalOrder = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ;:,.?");
+} // namespace
+
+void LetterLayout::toggleCase()
+{
+    m_letters = m_capitals ? m_letters.toLower() : m_letters.toUpper();
+    m_capitals = !m_capitals;
+}
+
+void LetterLayout::toggleOrder()
+{
+    m_alphabetical = !m_alphabetical;
+    const QString& order = m_alphabetical ? kAlphabeticalOrder : kKeyboardOrder;
+    m_letters = m_capitals ? order.toUpper() : order.toLower();
+}
+
+int LetterLayout::buttonOfTyped(QChar typed) const
+{
+    if (typed < u'A' || typed > u'z')
+        return -1;
+    return int(m_letters.indexOf(m_capitals ? typed.toUpper() : typed.toLower()));
+}
+
 } // namespace lumo

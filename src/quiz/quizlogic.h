@@ -16,4 +16,39 @@ bool answerMatches(const QString& typed, const QString& expected);
 // non-numeric reply; nullopt when it does not fit a 16-bit integer.
 std::optional<int> numberedChoice(const QString& reply);
 
+// How a letter button, SPACE, BS or DEL changes the answer box.
+enum class LetterAction {
+    Insert,    // the letter goes in at the caret, the caret after it
+    Overwrite, // the character at the caret is replaced (DEL: by nothing)
+    BackStep,  // the character before the caret is replaced, the caret before it
+};
+struct AnswerEdit {
+    QString text;
+    int caret = 0;
+    bool textChanged = false; // the box gets the new text
+    bool takesFocus = false;  // the box gets the focus back
+};
+// `at` is where the selection starts, or the caret without a selection.
+AnswerEdit editAnswer(const QString& text, int at, LetterAction action, const QString& letter);
+
+// The order and case of the on-screen letter buttons.
+class LetterLayout {
+  public:
+    static constexpr int kKeys = 31;
+    // The letters of the buttons, button 0 first.
+    const QString& letters() const { return m_letters; }
+    bool capitals() const { return m_capitals; }
+    // Capitals and small letters swap (大文字小文字変換).
+    void toggleCase();
+    // The keyboard order and the alphabetical order swap.
+    void toggleOrder();
+    // The button that shows the letter typed on the keyboard, -1 for none.
+    int buttonOfTyped(QChar typed) const;
+
+  private:
+    QString m_letters = QStringLiteral("qwertyuiopasdfghjkl;:zxcvbnm,.?");
+    bool m_capitals = false;
+    bool m_alphabetical = false;
+};
+
 } // namespace lumo

@@ -4,7 +4,7 @@
 #include "crossword/frmcross.h"
 #include "data/engnyu.h"
 #include "help/frmhelpx.h"
-#include "quiz/form1.h"
+#include "quiz/quizwindow.h"
 #include "support/fakes.h"
 #include "typing/frmkeytre.h"
 #include "ui/fonts.h"
@@ -71,7 +71,7 @@ class WindowFonts : public ::testing::Test {
 
 TEST_F(WindowFonts, MainWindow)
 {
-    expectSameWhateverTheDesktopFont([] { return new Form1; });
+    expectSameWhateverTheDesktopFont([] { return new QuizWindow; });
 }
 TEST_F(WindowFonts, TypingTrainer)
 {

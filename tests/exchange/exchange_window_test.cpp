@@ -1,7 +1,8 @@
 // The import and export items of the main window's file menu, driven through
 // the menu, the import dialog's controls and scripted file dialogs.
 #include "exchange/importdialog.h"
-#include "quiz/quiz_fixture.h"
+#include "quiz/quizwindow.h"
+#include "support/fakes.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -10,10 +11,15 @@
 #include <QEvent>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
 
 using namespace lumo;
 using namespace lumo::test;
@@ -25,8 +31,44 @@ QString fixture(const char* name)
     return QStringLiteral(LUMO_FIXTURES_DIR "import/") + QString::fromLatin1(name);
 }
 
-class ExchangeTest : public QuizTest {
+// The main window in a program folder with two small courses.
+class ExchangeTest : public ::testing::Test {
   protected:
+    Platform platform;
+    TempProgramFolder folder;
+    std::unique_ptr<QuizWindow> form;
+
+    void SetUp() override
+    {
+        folder.write(QStringLiteral("filelist.dat"), QStringLiteral("eng-1-1.dat\n\neng-1-2.dat\n"));
+        folder.write(QStringLiteral("eng-1-1.dat"), QStringLiteral("apple,りんご\nman,男の人,マン\nmake,作る\n"));
+        folder.write(QStringLiteral("eng-1-2.dat"), QStringLiteral("cat,ねこ\ndog,いぬ\n"));
+        for (const char* name : {"諺.txt", "例文.txt", "例文-2.txt"})
+            folder.write(QString::fromUtf8(name), QString());
+    }
+    void open() { form = std::make_unique<QuizWindow>(); }
+    QListWidget* list(const char* name) const { return form->findChild<QListWidget*>(QString::fromLatin1(name)); }
+    static QStringList items(const QListWidget* widget)
+    {
+        QStringList out;
+        for (int i = 0; i < widget->count(); ++i)
+            out.append(widget->item(i)->text());
+        return out;
+    }
+    // Picks the words at these rows of the meaning list.
+    void pick(std::initializer_list<int> rows)
+    {
+        QListWidget* meanings = list("List2");
+        for (const int row : rows)
+            emit meanings->itemClicked(meanings->item(row));
+    }
+    void chooseCourse(int row)
+    {
+        QListWidget* courses = list("List1");
+        courses->setCurrentRow(row);
+        emit courses->itemPressed(courses->currentItem());
+    }
+
     void trigger(const char* item)
     {
         QAction* action = form->findChild<QAction*>(QString::fromLatin1(item));
@@ -82,8 +124,9 @@ TEST_F(ExchangeTest, ImportedCourseIsWrittenListedAndLoadedAtOnce)
               cp932Bytes(QStringLiteral("apple,りんご\nwave,波～\nminus,－１\nkana,ｱﾙﾌｧﾍﾞｯﾄ\n")));
     EXPECT_EQ(folder.readBytes(QStringLiteral("filelist.dat")),
               cp932Bytes(QStringLiteral("eng-1-1.dat\n\neng-1-2.dat\n単語帳.dat\n")));
-    EXPECT_EQ(items(form->List1).last(), QStringLiteral("単語帳.dat"));
-    EXPECT_EQ(items(form->List3), (QStringList{"apple", "wave", "minus", "kana"}));
+    EXPECT_EQ(items(list("List1")).last(), QStringLiteral("単語帳.dat"));
+    EXPECT_EQ(list("List1")->currentRow(), list("List1")->count() - 1);
+    EXPECT_EQ(items(list("List3")), (QStringList{"apple", "wave", "minus", "kana"}));
     EXPECT_TRUE(platform.dialogs.texts().last().contains(QStringLiteral("4 語を取り込みました")));
 }
 
@@ -158,15 +201,14 @@ TEST_F(ExchangeTest, ExportsTheCourseTheSelectionAndTheMissedWords)
 {
     open();
     // The course chosen in the list.
-    form->List1->setCurrentRow(2);
+    list("List1")->setCurrentRow(2);
     platform.dialogs.saveFiles = {folder.path() + QStringLiteral("course")};
     trigger("mnuExportCourse");
     EXPECT_EQ(exported(QStringLiteral("course.txt")),
               QStringLiteral("#separator:tab\n#html:false\ncat\tねこ\ndog\tいぬ\n"));
 
     // The selected questions, as CSV.
-    form->List1->setCurrentRow(0);
-    form->List1_choose();
+    chooseCourse(0);
     pick({2, 0});
     platform.dialogs.saveFiles = {folder.path() + QStringLiteral("picked.csv")};
     trigger("mnuExportSelection");
@@ -175,13 +217,16 @@ TEST_F(ExchangeTest, ExportsTheCourseTheSelectionAndTheMissedWords)
     EXPECT_EQ(QString::fromUtf8(csv.sliced(3)), QStringLiteral("make,作る\r\napple,りんご\r\n"));
     EXPECT_TRUE(platform.dialogs.texts().last().contains(QStringLiteral("2 語")));
 
-    // The missed words of earlier runs and of this one.
+    // The missed words of earlier runs and of this one: make answered wrongly
+    // in question form.
     folder.write(QStringLiteral("Training.dat"), QStringLiteral("\nold,古い,2001/03/01,×○\nfine,良い,2001/03/01,○\n"));
-    form->richDatakioku->setText(QStringLiteral("\r\n\r\nnew,新しい,2001/03/05,×"));
+    form->findChild<QPushButton*>(QStringLiteral("cmdMondai"))->click();
+    form->findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QStringLiteral("wrong"));
+    form->findChild<QPushButton*>(QStringLiteral("Command3"))->click();
     platform.dialogs.saveFiles = {folder.path() + QStringLiteral("missed.txt")};
     trigger("mnuExportMissed");
     EXPECT_EQ(exported(QStringLiteral("missed.txt")),
-              QStringLiteral("#separator:tab\n#html:false\nold\t古い\nnew\t新しい\n"));
+              QStringLiteral("#separator:tab\n#html:false\nold\t古い\nmake\t作る\n"));
 }
 
 TEST_F(ExchangeTest, NothingToExportAsksForNoFile)

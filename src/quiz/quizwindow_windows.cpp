@@ -1,5 +1,5 @@
-// Form1: history files, options, help and the other windows, ending the program.
-#include "quiz/form1.h"
+// QuizWindow: history files, options, help and the other windows, ending the program.
+#include "quiz/quizwindow.h"
 
 #include "crossword/frmcross.h"
 #include "data/engnyu.h"
@@ -29,68 +29,76 @@ template <class W> W* showOnce(QPointer<W>& window, QWidget* owner)
 
 } // namespace
 
-void Form1::loadHistoryFile(const QString& name, int course)
+void QuizWindow::loadHistoryFile(const QString& name, bool wrongAnswersOnly)
 {
-    const QString path = programFolder + name;
+    const QString path = m_programFolder + name;
     const WriteResult created = touchFile(path);
     if (!created.ok) {
         dialogs().notice(this, created.error);
         return;
     }
-    const QString problem = FiOpen(path, course);
+    const QString problem = loadCourse(path, wrongAnswersOnly);
     if (!problem.isEmpty())
         dialogs().notice(this, problem);
 }
 
-void Form1::saveAndEnd()
+void QuizWindow::saveAndEnd()
 {
     if (m_ending)
         return;
     m_ending = true;
-    const HistorySaveResult saved = saveHistory(programFolder, richDatakioku->Text());
+    const HistorySaveResult saved = saveHistory(m_programFolder, m_session.history());
     for (const WriteResult& result : {saved.last, saved.training})
         if (!result.ok)
             dialogs().notice(this, result.error + QStringLiteral("\n学習の記録は保存されませんでした。"));
-    for (QWidget* window : std::initializer_list<QWidget*>{keyTre, cross, wordEntry, help})
+    for (QWidget* window : std::initializer_list<QWidget*>{m_typingTrainer, m_crossword, m_wordEntry, m_help})
         if (window)
             window->close();
     close();
     QApplication::quit();
 }
 
-void Form1::closeEvent(QCloseEvent* event)
+void QuizWindow::closeEvent(QCloseEvent* event)
 {
     saveAndEnd();
     event->accept();
 }
 
-void Form1::mnuMusic_Click()
+void QuizWindow::playSound(const QString& file)
 {
-    soundOn = !soundOn;
-    mnuMusic->setChecked(soundOn);
+    if (m_soundOn)
+        sound().play(m_programFolder + file);
 }
 
-void Form1::mnuHelpSimple_Click()
+void QuizWindow::toggleSound()
 {
-    showOnce(help, this)->showHelpText(programFolder + QStringLiteral("help.txt"));
+    m_soundOn = !m_soundOn;
+    m_soundItem->setChecked(m_soundOn);
 }
 
-void Form1::mnuHelpFull_Click()
+void QuizWindow::showSimpleHelp()
 {
-    shell().open(programFolder + QStringLiteral("E-Help.htm"));
+    showOnce(m_help, this)->showHelpText(m_programFolder + QStringLiteral("help.txt"));
 }
 
-void Form1::CmdKeytre_Click()
+void QuizWindow::showFullHelp()
 {
-    showOnce(keyTre, this);
+    shell().open(m_programFolder + QStringLiteral("E-Help.htm"));
 }
-void Form1::cmdCross_Click()
+
+void QuizWindow::showTypingTrainer()
 {
-    showOnce(cross, this);
+    showOnce(m_typingTrainer, this);
 }
-void Form1::NyuRyoku()
+
+void QuizWindow::showCrossword()
 {
-    showOnce(wordEntry, this);
+    showOnce(m_crossword, this);
+}
+
+void QuizWindow::showWordEntry()
+{
+    showOnce(m_wordEntry, this);
 }
 
 } // namespace lumo

@@ -1,0 +1,124 @@
+// QuizWindow: the word lists, picking questions, listing and discarding them, sorting.
+#include "quiz/quizwindow.h"
+
+#include "data/course.h"
+#include "ui/platform.h"
+#include "ui/richtextbox.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTextEdit>
+
+namespace lumo {
+
+// Loads a word-pair file into the word lists; returns a Japanese description
+// of any problem (missing file, bad lines), empty when none.
+QString QuizWindow::loadCourse(const QString& path, bool wrongAnswersOnly)
+{
+    const TextFile file = readTextFile(path);
+    CourseLines lines = parseCourse(file.text, wrongAnswersOnly ? CourseFilter::WrongAnswers : CourseFilter::All);
+    const int count = lines.count();
+    m_session.setCourse(std::move(lines.english), std::move(lines.meanings));
+    showCourse();
+    m_countBox->setText(selectableCountText(count));
+    m_promptBox->setPlainText(QStringLiteral("左側のリストから問題を選択して下さい"));
+
+    QStringList problems;
+    if (file.status != TextFile::Status::Ok)
+        problems.append(readProblemMessage(file, path));
+    if (lines.withoutComma > 0)
+        problems.append(
+            QStringLiteral("カンマのない行が %1 行あったため、その行は読み込みませんでした。").arg(lines.withoutComma));
+    if (lines.truncated)
+        problems.append(QStringLiteral("単語が多すぎるため、最初の %1 語だけを読み込みました。").arg(kMaxCoursePairs));
+    return problems.join(u'\n');
+}
+
+void QuizWindow::showCourse()
+{
+    m_meaningList->clear();
+    m_englishList->clear();
+    m_englishList->addItems(m_session.courseEnglish());
+    m_meaningList->addItems(m_session.courseMeanings());
+}
+
+void QuizWindow::chooseCourse()
+{
+    m_selectionList->hide();
+    m_session.setCourse({}, {});
+    showCourse();
+    QListWidgetItem* current = m_courseList->currentItem();
+    const QString entry = current ? current->text() : QString();
+    if (!entry.isEmpty()) {
+        const QString problem = loadCourse(m_programFolder + entry, false);
+        if (!problem.isEmpty())
+            dialogs().notice(this, problem);
+    }
+    m_instructionsBox->hide();
+}
+
+void QuizWindow::pickWord(int row)
+{
+    const QuizSession::PickResult result = m_session.pick(row);
+    if (result == QuizSession::PickResult::NoSuchWord)
+        return;
+    if (result == QuizSession::PickResult::Full)
+        dialogs().notice(this, QStringLiteral("選択できる問題は %1 問までです。").arg(QuizSession::kMaxQuestions));
+    showQuestionCount();
+}
+
+void QuizWindow::showQuestionCount()
+{
+    m_countBox->setText(QStringLiteral("全問題数　") + QString::number(m_session.questionTotal()));
+}
+
+void QuizWindow::showSelectedQuestions()
+{
+    m_selectionList->clear();
+    m_selectionList->addItems(m_session.selectedEnglish());
+    m_selectionList->show();
+    m_selectionList->raise();
+}
+
+void QuizWindow::removeSelectedQuestion(int listRow)
+{
+    if (!m_session.isSelected(listRow))
+        return;
+    if (dialogs().question(this, QStringLiteral("選択リストから削除しますか"))) {
+        m_selectionList->item(listRow)->setText(QString());
+        m_session.removeSelected(listRow);
+        showSelectedQuestions();
+    }
+    m_session.moveToLastQuestion();
+    showQuestionCount();
+}
+
+void QuizWindow::askNewSelection()
+{
+    if (m_session.discardNeedsConfirmation() &&
+        !dialogs().confirm(this, QStringLiteral("データが消えてしまいますがこのまま続けますか")))
+        return;
+    clearSelection();
+}
+
+void QuizWindow::clearSelection()
+{
+    m_session.discardSelection();
+    m_countBox->setText(QStringLiteral("0"));
+    m_promptBox->setPlainText(QStringLiteral("左下のリストから問題を選択して下さい"));
+    m_selectionList->hide();
+    m_spareTextBox->hide();
+}
+
+void QuizWindow::startNewChallenge()
+{
+    m_session.startNewChallenge();
+}
+
+void QuizWindow::sortWords(bool byEnglish)
+{
+    m_session.sortCourse(byEnglish);
+    showCourse();
+}
+
+} // namespace lumo
