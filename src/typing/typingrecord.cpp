@@ -1,0 +1,146 @@
+#include "typing/typingrecord.h"
+
+#include "data/textfile.h"
+
+#include <algorithm>
+
+namespace lumo::typing {
+namespace {
+
+const QString kDateFormat = QStringLiteral("yyyy/MM/dd HH:mm:ss");
+const QString kCrLf = QStringLiteral("\r\n");
+
+// A field that is a whole number, or -1.
+int number(QStringView field)
+{
+    bool ok = false;
+    const int n = field.toInt(&ok);
+    return ok ? n : -1;
+}
+
+// One key: a single character other than a comma, upper-cased.
+QChar keyOf(QStringView field)
+{
+    return field.size() == 1 ? field.front().toUpper() : QChar();
+}
+
+} // namespace
+
+QString typingRecordHeader()
+{
+    return QStringLiteral("record,date,test,characters,errors,score,expected,pressed") + kCrLf;
+}
+
+QString testRecordLine(const TestRecord& test)
+{
+    return QStringLiteral("T,%1,%2,%3,%4,%5,,")
+               .arg(test.when.toString(kDateFormat))
+               .arg(test.level)
+               .arg(test.characters)
+               .arg(test.errors)
+               .arg(test.score) +
+           kCrLf;
+}
+
+QString keyRecordLine(QChar expected, QChar pressed)
+{
+    QString line = QStringLiteral("K,,,,,,");
+    line += expected.toUpper();
+    line += u',';
+    line += pressed.toUpper();
+    return line + kCrLf;
+}
+
+QChar KeyStats::mostOftenInstead() const
+{
+    QChar best;
+    int bestCount = 0;
+    for (const auto& [key, n] : pressedInstead)
+        if (n > bestCount) {
+            best = key;
+            bestCount = n;
+        }
+    return best;
+}
+
+TypingRecord readTypingRecord(QStringView text)
+{
+    TypingRecord record;
+    bool first = true;
+    forEachLine(text, [&](QStringView line) -> bool {
+        const bool header = first;
+        first = false;
+        if (line.isEmpty() || (header && line.startsWith(u"record,")))
+            return true;
+        // Eight fields: the kind, then the test's five, then the two keys.
+        std::array<QStringView, 8> f;
+        qsizetype start = 0;
+        int n = 0;
+        for (qsizetype i = 0; i <= line.size() && n < 8; ++i) {
+            if (i == line.size() || line[i] == u',') {
+                f[n++] = line.sliced(start, i - start);
+                start = i + 1;
+            }
+        }
+        if (n != 8 || start <= line.size()) {
+            ++record.skippedLines;
+            return true;
+        }
+        if (f[0] == u"K") {
+            const QChar expected = keyOf(f[6]), pressed = keyOf(f[7]);
+            if (expected.isNull() || pressed.isNull()) {
+                ++record.skippedLines;
+                return true;
+            }
+            KeyStats& stats = record.keys[expected];
+            ++stats.presses;
+            if (pressed != expected) {
+                ++stats.errors;
+                ++stats.pressedInstead[pressed];
+            }
+            ++record.keyLines;
+        } else if (f[0] == u"T") {
+            TestRecord test;
+            test.when = QDateTime::fromString(f[1].toString(), kDateFormat);
+            test.level = number(f[2]);
+            test.characters = number(f[3]);
+            test.errors = number(f[4]);
+            bool scoreOk = false;
+            test.score = f[5].toInt(&scoreOk); // a score may be negative
+            if (!test.when.isValid() || test.level < 1 || test.level > 3 || test.characters < 0 || test.errors < 0 ||
+                !scoreOk) {
+                ++record.skippedLines;
+                return true;
+            }
+            record.tests.push_back(test);
+        } else {
+            ++record.skippedLines;
+        }
+        return true;
+    });
+    return record;
+}
+
+QString worstKeys(const TypingRecord& record, int count, int minPresses)
+{
+    std::vector<std::pair<QChar, const KeyStats*>> candidates;
+    for (const auto& [key, stats] : record.keys)
+        if (stats.presses >= minPresses && stats.errors > 0 && key != u' ')
+            candidates.emplace_back(key, &stats);
+    std::stable_sort(candidates.begin(), candidates.end(), [](const auto& a, const auto& b) {
+        if (a.second->errorRate() != b.second->errorRate())
+            return a.second->errorRate() > b.second->errorRate();
+        return a.second->errors > b.second->errors;
+    });
+    QString keys;
+    for (int i = 0; i < count && i < int(candidates.size()); ++i)
+        keys += candidates[i].first;
+    return keys;
+}
+
+QString TypingRecorder::textToAppend(qint64 existingSize) const
+{
+    return existingSize > 0 ? m_pending : typingRecordHeader() + m_pending;
+}
+
+} // namespace lumo::typing
