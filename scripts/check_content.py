@@ -1,19 +1,38 @@
 #!/usr/bin/env python3
-"""Quick checks of the shipped learning content in content/.
+"""Checks of the shipped learning content in content/.
 
-Prints counts, example-sentence coverage of the course words and crossword
-fill statistics; lists problems found.  Standard library only.
+Prints counts, the share of course words whose example sentence (found the way
+the program finds it) uses the word in the meaning the course teaches, and
+crossword fill statistics; lists every problem found and exits non-zero when
+there is one.  Standard library only.
 
-    python3 scripts/check_content.py [--missing] [--puzzles N]
+    python3 scripts/check_content.py [--missing] [--weak] [--puzzles N]
+
+--missing  lists, per course, the words that get no example at all
+--weak     lists the examples accepted on a one-character meaning form or
+           with the word only inside a longer course entry (listen in
+           listen to), for a reading by hand
 """
 import argparse
 import collections
 import os
 import random
+import re
 import sys
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "content")
 CROSS_COURSES = [(1, 3), (4, 7), (8, 11), (12, 15), (16, 19)]
+EXAMPLE_FILES = ["諺.txt", "例文.txt", "例文-2.txt"]
+COURSE_NAME = re.compile(r"^eng-(\d+)-(\d+)\.dat$")
+
+# What the content must reach.
+MIN_COURSES = 30
+MIN_PAIRS = 2400
+MIN_LEVELS = 5
+MIN_IN_MEANING = 97.0  # percent of course words
+MIN_PROVERBS = 90
+MAX_LINE = 200
+
 problems = []
 
 
@@ -32,45 +51,172 @@ def read(name):
     return text
 
 
+def course_names():
+    return [line for line in read("filelist.dat").split("\n") if line]
+
+
+def read_course(name):
+    pairs = []
+    for i, line in enumerate(read(name).split("\n"), 1):
+        if not line:
+            continue
+        if "," not in line:
+            problems.append(f"{name}:{i}: no comma")
+            continue
+        eng, meaning = line.split(",", 1)
+        pairs.append((eng, meaning))
+    return pairs
+
+
 def courses():
-    names = [l for l in read("filelist.dat").split("\n") if l]
+    names = course_names()
     result = {}
     for n in names:
         if not os.path.exists(os.path.join(ROOT, n)):
             problems.append(f"filelist names missing file {n}")
             continue
-        pairs = []
-        for i, line in enumerate(read(n).split("\n"), 1):
-            if not line:
-                continue
-            if "," not in line:
-                problems.append(f"{n}:{i}: no comma")
-                continue
-            eng, meaning = line.split(",", 1)
-            pairs.append((eng, meaning))
-        result[n] = pairs
+        result[n] = read_course(n)
     return names, result
 
 
+def split_meaning(meaning):
+    """Head and note as the quiz shows them: split at the first comma unless
+    the meaning starts with it."""
+    c = meaning.find(",")
+    if c < 1:
+        return meaning, ""
+    return meaning[:c], meaning[c + 1:]
+
+
+# ---- meanings and example translations ----
+
+# Endings cut off a meaning to get the stem its inflected forms share, the
+# longer first: nouns with のある / のよい / ある, する verbs, past and て
+# forms, negatives, then one-character endings of verbs, adjectives, the
+# copula and particles.
+STEM_ENDINGS = ["のある", "のよい", "する", "した", "して", "った", "って", "いた", "いて", "んだ", "んで", "ある",
+                "ない"] + list(
+    "たてないのだへにでをと" "うくぐすつぬぶむる")
+
+
+def is_kanji(ch):
+    return "\u4e00" <= ch <= "\u9fff" or ch in "々〆"
+
+
+def meaning_forms(head):
+    """The texts one of which a translation must contain to render `head`:
+    the head without its bracketed remarks, split at ・ and 、, each
+    alternative cut to the stem its inflected forms share (食べる → 食べ,
+    高い → 高, 静かな → 静か, 練習する → 練習). A stem that would be a
+    single kana stays whole. A ～ inside a form stands for any text; a
+    closing ～ない is left out (決して～ない → 決して)."""
+    text = re.sub(r"（[^）]*）|\([^)]*\)|「|」", "", head).replace("〜", "～")
+    forms = []
+    for alt in re.split(r"[・、／/]", text):
+        # "～する", "～し" stand for the verb the learner puts in.
+        alt = re.sub(r"～(する|し)(?=.)", "～", alt).strip("～ 　")
+        if alt.endswith("～ない"):
+            alt = alt[:-3]  # the negation takes many forms (ない, ません)
+        if not alt:
+            continue
+        if re.search(r"[かさたなまらわがばぱ]ない$", alt) and len(alt) > 3:
+            # A negative keeps what its polite form shares (進まない → 進).
+            stem = alt[:-3]
+        else:
+            stem = next((alt[: -len(e)] for e in STEM_ENDINGS if alt.endswith(e) and len(alt) > len(e)), alt)
+        stem = stem.strip("～")
+        if len(stem) < 2 and not is_kanji(stem[0]):
+            stem = alt
+        forms.append(stem)
+    return forms
+
+
+def contains_form(form, translation):
+    """Whether the pieces of `form` between its ～ marks occur in
+    `translation` in order."""
+    at = 0
+    for piece in form.split("～"):
+        found = translation.find(piece, at)
+        if found < 0:
+            return False
+        at = found + len(piece)
+    return True
+
+
+def renders_meaning(head, translation):
+    """The meaning form found in `translation`, or None."""
+    for form in meaning_forms(head):
+        if contains_form(form, translation):
+            return form
+    return None
+
+
+def phrases_containing(words):
+    """For each course entry, the longer course entries that hold it as whole
+    words (stand → stand up, stand out)."""
+    result = {}
+    for w in words:
+        result[w] = [p for p in words if p != w and f" {w} " in f" {p} "]
+    return result
+
+
+def used_on_its_own(word, line, phrases):
+    """Whether `word` occurs in `line` outside every longer course entry that
+    contains it: the line "Her coat helped her stand out" uses stand only as
+    part of stand out, whose meaning is another."""
+    rest = f" {line} "
+    for p in sorted(phrases, key=len, reverse=True):
+        rest = rest.replace(f" {p} ", " | ")
+    return f" {word} " in rest or f" {word[:1].lower()}{word[1:]} " in rest
+
+
+class ExampleLookup:
+    """The program's example lookup over the joined example text: the first
+    line holding " word " (or, when the text holds none, " word " with a
+    lower-case first letter), searched from at most 200 characters before the
+    first occurrence, with the line after it."""
+
+    def __init__(self, text):
+        self.text = text + "\r\n"
+
+    def find(self, word):
+        t = self.text
+        key = f" {word} "
+        p = t.find(key)
+        if p < 0:
+            if word:
+                key = f" {word[:1].lower()}{word[1:]} "
+            p = t.find(key)
+            if p < 0:
+                return None
+        rest = t[max(0, p - 200):]
+        while True:
+            q = rest.find("\r\n")
+            if q < 0:
+                return None
+            line = rest[:q]
+            rest = rest[q + 2:]
+            if key in line:
+                q = rest.find("\r\n")
+                following = rest[:q] if q >= 0 else ""
+                return line, following
+            if not rest:
+                return None
+
+
 def example_text():
-    return read("諺.txt") + read("例文.txt") + read("例文-2.txt")
+    return "".join(read(n) for n in EXAMPLE_FILES).replace("\n", "\r\n")
 
 
-def found(text, word):
-    if f" {word} " in text:
-        return True
-    return f" {word[:1].lower()}{word[1:]} " in text
-
-
-def check_pairs(name, text, max_len=200):
+def check_pairs(name, text):
     lines = text.split("\n")[:-1]
     if len(lines) % 2:
         problems.append(f"{name}: odd number of lines")
     for i, l in enumerate(lines, 1):
         if not l.strip():
             problems.append(f"{name}:{i}: blank line")
-        if len(l) > max_len:
-            problems.append(f"{name}:{i}: longer than {max_len}")
+        if len(l) > MAX_LINE:
+            problems.append(f"{name}:{i}: longer than {MAX_LINE}")
         if "  " in l or l != l.strip():
             problems.append(f"{name}:{i}: extra spaces")
         if i % 2 == 1:
@@ -79,7 +225,21 @@ def check_pairs(name, text, max_len=200):
         else:
             if " " in l or any(c.isascii() and c.isalpha() for c in l):
                 problems.append(f"{name}:{i}: ASCII space or letter in Japanese line")
-    return len(lines) // 2
+    return lines[0::2]
+
+
+# ---- notes ----
+
+def latin_words(text):
+    return re.findall(r"[A-Za-z]{2,}", text)
+
+
+def shown_english(text):
+    """English in a meaning or a note, which the word list shows beside the
+    question: any word of two letters or more counts, not only the answer, a
+    form of it or a word sharing its first four letters, since irregular forms
+    (feet, went) share no prefix with the word they spell."""
+    return latin_words(text)
 
 
 # ---- crossword generator model (12 x 12 grid) ----
@@ -194,65 +354,155 @@ def crossword(puzzles):
             tw += w
             tl += l
         lens = collections.Counter(len(w) for w in words)
-        mid = sum(v for n, v in lens.items() if 3 <= n <= 6)
-        print(f"crossword course {k}: {len(words)} words ({mid} of 3-6 letters), "
+        mid = sum(v for n, v in lens.items() if 3 <= n <= 8)
+        print(f"crossword course {k}: {len(words)} words ({mid} of 3-8 letters), "
               f"per puzzle {tw / puzzles:.1f} words, {tl / puzzles:.1f} letters")
+        if puzzles and (tw / puzzles < 18 or tl / puzzles < 70):
+            problems.append(f"crossword course {k}: fills too little of a puzzle")
+
+
+# ---- courses ----
+
+def check_courses(names, data):
+    total = 0
+    levels = set()
+    last_level = 0
+    first_course = {}
+    head_owner = collections.defaultdict(list)
+    for n in names:
+        m = COURSE_NAME.match(n)
+        if not m:
+            problems.append(f"{n}: not named eng-LEVEL-UNIT.dat")
+        else:
+            level = int(m.group(1))
+            levels.add(level)
+            if level < last_level:
+                problems.append(f"{n}: listed after a higher level")
+            last_level = level
+        pairs = data.get(n, [])
+        total += len(pairs)
+        if len(pairs) < 40:
+            problems.append(f"{n}: only {len(pairs)} pairs")
+        meanings = collections.Counter(j for _, j in pairs)
+        for j, k in meanings.items():
+            if k > 1:
+                problems.append(f"{n}: duplicate meaning {j!r}")
+        for eng, meaning in pairs:
+            if eng != eng.strip() or not eng:
+                problems.append(f"{n}: English {eng!r} empty or with spaces around it")
+            if eng in first_course:
+                problems.append(f"{n}: {eng!r} already taught in {first_course[eng]}")
+            else:
+                first_course[eng] = n
+            head, note = split_meaning(meaning)
+            if not meaning_forms(head):
+                problems.append(f"{n}: {eng!r} has an empty meaning")
+            head_owner[head].append(eng)
+            for part, text in (("meaning", head), ("note", note)):
+                shown = shown_english(text)
+                if shown:
+                    problems.append(f"{n}: the {part} of {eng!r} shows English {shown}: {text!r}")
+    for head, owners in head_owner.items():
+        if len(owners) > 1:
+            problems.append(f"meaning {head!r} shared by {owners}")
+    print(f"courses: {len(names)}, pairs: {total}, levels: {sorted(levels)}")
+    if len(names) < MIN_COURSES:
+        problems.append(f"only {len(names)} courses listed")
+    if total < MIN_PAIRS:
+        problems.append(f"only {total} pairs")
+    if len(levels) < MIN_LEVELS:
+        problems.append(f"only {len(levels)} levels")
+
+    # The typing trainer types the English of the first two courses: level 1
+    # takes words of at most 5 letters, level 2 words of 6 letters or more.
+    first = data.get("eng-1-1.dat", []) + data.get("eng-1-2.dat", [])
+    short = sum(len(e) <= 5 for e, _ in first)
+    long_ = sum(len(e) >= 6 for e, _ in first)
+    bad = [e for e, _ in first if not e.isalpha() or not e.isascii()]
+    if bad:
+        problems.append(f"eng-1-1/eng-1-2 English not plain letters: {bad}")
+    print(f"eng-1-1+eng-1-2: {len(first)} ({short} of <=5 letters, {long_} of >=6)")
+
+
+def check_examples(names, data, args):
+    prov = read("諺.txt")
+    proverbs = check_pairs("諺.txt", prov)
+    for i, l in enumerate(proverbs, 1):
+        if any(not (ch.isalnum() or ch in " .,;:/") for ch in l):
+            problems.append(f"諺.txt proverb {i}: untypable character in {l!r}")
+    if len(proverbs) < MIN_PROVERBS:
+        problems.append(f"only {len(proverbs)} proverbs")
+    english = set(proverbs)
+    counts = []
+    for n in EXAMPLE_FILES[1:]:
+        lines = check_pairs(n, read(n))
+        english.update(lines)
+        counts.append(len(lines))
+    print(f"proverbs: {len(proverbs)}, examples: {' + '.join(map(str, counts))}")
+
+    lookup = ExampleLookup(example_text())
+    phrases = phrases_containing([e for n in names for e, _ in data.get(n, [])])
+    words = good = 0
+    weak = []
+    in_phrase = []  # the word only inside a longer entry: read by hand
+    for n in names:
+        pairs = data.get(n, [])
+        missing, wrong = [], []
+        for eng, meaning in pairs:
+            words += 1
+            head, _ = split_meaning(meaning)
+            hit = lookup.find(eng)
+            if hit is None:
+                missing.append(eng)
+                continue
+            line, translation = hit
+            if line not in english:
+                problems.append(f"{n}: {eng!r} is matched outside an English line: {line!r}")
+            form = renders_meaning(head, translation)
+            if form is None:
+                wrong.append(f"{eng} ({head}): {line} / {translation}")
+                continue
+            good += 1
+            if not used_on_its_own(eng, line, phrases[eng]):
+                in_phrase.append(f"{eng} ({head}): {line} / {translation}")
+            if len(form) == 1:
+                weak.append(f"{eng} ({head}) on {form}: {line} / {translation}")
+        print(f"  {n}: {len(pairs) - len(missing) - len(wrong)}/{len(pairs)}")
+        for w in wrong:
+            problems.append(f"{n}: example in another meaning: {w}")
+        for w in missing:
+            problems.append(f"{n}: no example for {w!r}")
+        if args.missing and missing:
+            print("    missing:", ", ".join(missing))
+    share = 100 * good / words if words else 0
+    print(f"examples in the taught meaning: {good}/{words} = {share:.1f}%")
+    if share < MIN_IN_MEANING:
+        problems.append(f"only {share:.1f}% of the words have an example in their meaning")
+    if args.weak:
+        for w in weak:
+            print("  weak:", w)
+        for w in in_phrase:
+            print("  in a phrase:", w)
 
 
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("--missing", action="store_true", help="list course words without an example")
+    ap.add_argument("--weak", action="store_true", help="list examples accepted on a one-character form")
     ap.add_argument("--puzzles", type=int, default=200)
     args = ap.parse_args()
 
     names, data = courses()
-    total = 0
-    for n in names:
-        pairs = data.get(n, [])
-        total += len(pairs)
-        c = collections.Counter(e for e, _ in pairs)
-        for e, k in c.items():
-            if k > 1:
-                problems.append(f"{n}: duplicate English {e!r}")
-        m = collections.Counter(j for _, j in pairs)
-        for j, k in m.items():
-            if k > 1:
-                problems.append(f"{n}: duplicate meaning {j!r}")
-        if len(pairs) < 40:
-            problems.append(f"{n}: only {len(pairs)} pairs")
-    first = data.get("eng-1-1.dat", []) + data.get("eng-1-2.dat", [])
-    short = sum(len(e) <= 5 for e, _ in first)
-    long_ = sum(len(e) >= 6 for e, _ in first)
-    bad = [e for e, _ in first if not e.isalpha()]
-    if bad:
-        problems.append(f"eng-1-1/eng-1-2 English not plain letters: {bad}")
-    print(f"courses: {len(names)}, pairs: {total}; eng-1-1+eng-1-2: {len(first)} "
-          f"({short} of <=5 letters, {long_} of >=6)")
-
-    prov = read("諺.txt")
-    np_ = check_pairs("諺.txt", prov)
-    for i, l in enumerate(prov.split("\n")[:-1:2], 1):
-        if any(not (ch.isalnum() or ch in " .,;:/") for ch in l):
-            problems.append(f"諺.txt proverb {i}: untypable character in {l!r}")
-    n1 = check_pairs("例文.txt", read("例文.txt"))
-    n2 = check_pairs("例文-2.txt", read("例文-2.txt"))
-    print(f"proverbs: {np_}, examples: {n1} + {n2}")
-
-    text = example_text().replace("\n", "\r\n")
-    words = [e for n in names for e, _ in data.get(n, [])]
-    hit = [w for w in words if found(text, w)]
-    print(f"example coverage: {len(hit)}/{len(words)} = {100 * len(hit) / len(words):.1f}%")
-    for n in names:
-        ws = [e for e, _ in data.get(n, [])]
-        miss = [w for w in ws if not found(text, w)]
-        print(f"  {n}: {len(ws) - len(miss)}/{len(ws)}")
-        if args.missing and miss:
-            print("    missing:", ", ".join(miss))
-
-    crossword(args.puzzles)
+    check_courses(names, data)
+    check_examples(names, data, args)
+    if args.puzzles > 0:
+        crossword(args.puzzles)
     for p in problems:
         print("PROBLEM:", p)
-    return 1 if problems else 0
+    # A word without any example only counts against the coverage share;
+    # every other finding fails the check.
+    hard = [p for p in problems if "no example for" not in p]
+    return 1 if hard else 0
 
 
 if __name__ == "__main__":

@@ -30,6 +30,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <utility>
 #include <vector>
 
 class QAction;
@@ -49,6 +50,7 @@ class FrmKeyTre;
 class FrmCross;
 class Engnyu;
 class FrmHelpX;
+class RecordWindow;
 
 class QuizWindow : public QMainWindow {
     Q_OBJECT
@@ -115,7 +117,11 @@ class QuizWindow : public QMainWindow {
     void showTypingTrainer();
     void showCrossword();
     void showWordEntry();
+    void showRecord();
     void saveAndEnd();
+    // Picks words chosen in another window as questions, as picking each from
+    // the word list would, and says how many were added.
+    void pickWords(const std::vector<std::pair<QString, QString>>& words);
 
     QuizSession m_session;
     LetterLayout m_letters;
@@ -165,6 +171,7 @@ class QuizWindow : public QMainWindow {
     QPointer<FrmCross> m_crossword;
     QPointer<Engnyu> m_wordEntry;
     QPointer<FrmHelpX> m_help;
+    QPointer<RecordWindow> m_record;
 };
 
 } // namespace lumo

@@ -257,6 +257,10 @@ void QuizWindow::buildMenus()
     QMenu* help = menu("mnuHelp", QStringLiteral("ヘルプ(&H)"));
     item(help, "mnuHelpSimple", QStringLiteral("簡易ヘルプ(&S)"), &QuizWindow::showSimpleHelp);
     item(help, "mnuHelpFull", QStringLiteral("詳細ヘルプ(&F)"), &QuizWindow::showFullHelp);
+
+    // Added after the original menus: review and the learning record.
+    QMenu* review = menu("mnuReview", QStringLiteral("復習(&V)"));
+    item(review, "mnuRecord", QStringLiteral("学習記録(&L)"), &QuizWindow::showRecord);
 }
 
 // Start-up, step by step. Problems with the start-up files are listed in the

@@ -5,12 +5,14 @@
 #include "data/engnyu.h"
 #include "data/history.h"
 #include "help/frmhelpx.h"
+#include "record/recordwindow.h"
 #include "typing/frmkeytre.h"
 #include "ui/platform.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QTextEdit>
 
 namespace lumo {
 namespace {
@@ -42,6 +44,33 @@ void QuizWindow::loadHistoryFile(const QString& name, bool wrongAnswersOnly)
         dialogs().notice(this, problem);
 }
 
+void QuizWindow::showRecord()
+{
+    const bool created = !m_record;
+    RecordWindow* record = showOnce(m_record, this);
+    if (created)
+        connect(record, &RecordWindow::wordsChosen, this, &QuizWindow::pickWords);
+    else
+        record->refresh();
+}
+
+void QuizWindow::pickWords(const std::vector<std::pair<QString, QString>>& words)
+{
+    int added = 0;
+    bool full = false;
+    for (const auto& [english, meaning] : words) {
+        const QuizSession::PickResult result = m_session.pick(english, meaning);
+        added += result == QuizSession::PickResult::Added;
+        full = full || result == QuizSession::PickResult::Full;
+    }
+    m_instructionsBox->hide();
+    showQuestionCount();
+    QString message = QStringLiteral("%1 語を問題に選びました。").arg(added);
+    if (full)
+        message += QStringLiteral("\n選択できる問題は %1 問までです。").arg(QuizSession::kMaxQuestions);
+    dialogs().notice(this, message);
+}
+
 void QuizWindow::saveAndEnd()
 {
     if (m_ending)
@@ -51,7 +80,7 @@ void QuizWindow::saveAndEnd()
     for (const WriteResult& result : {saved.last, saved.training})
         if (!result.ok)
             dialogs().notice(this, result.error + QStringLiteral("\n学習の記録は保存されませんでした。"));
-    for (QWidget* window : std::initializer_list<QWidget*>{m_typingTrainer, m_crossword, m_wordEntry, m_help})
+    for (QWidget* window : std::initializer_list<QWidget*>{m_typingTrainer, m_crossword, m_wordEntry, m_help, m_record})
         if (window)
             window->close();
     close();

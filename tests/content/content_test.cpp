@@ -1,9 +1,13 @@
 // Checks of the shipped learning content: the UTF-8 sources under content/
 // must survive code page 932, hold enough well-formed material for every
 // activity, and reach the program folder of the build unchanged.
+#include "app/random.h"
+#include "crossword/grid.h"
+#include "crossword/wordfile.h"
 #include "data/course.h"
 #include "data/examples.h"
 #include "data/textfile.h"
+#include "taught_meaning.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,8 +18,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <random>
 
 using namespace lumo;
+using lumo::content::meaningForms;
+using lumo::content::renderedForm;
 
 namespace {
 
@@ -66,6 +74,23 @@ QStringList courseNames()
         if (!line.isEmpty())
             names << line;
     return names;
+}
+
+struct CoursePair {
+    QString course;
+    QString english;
+    QString meaning;
+};
+
+std::vector<CoursePair> allPairs()
+{
+    std::vector<CoursePair> pairs;
+    for (const QString& name : courseNames()) {
+        const CourseLines course = parseCourse(sourceText(name), CourseFilter::All);
+        for (int i = 0; i < course.count(); ++i)
+            pairs.push_back({name, course.english[i], course.meanings[i]});
+    }
+    return pairs;
 }
 
 QString exampleText()
@@ -143,8 +168,9 @@ TEST(ContentFiles, ProgramFolderHoldsEveryFileConverted)
 TEST(CourseList, NamesExistingCoursesGroupedByLevel)
 {
     const QStringList names = courseNames();
-    ASSERT_GE(names.size(), 12);
+    ASSERT_GE(names.size(), 30);
     EXPECT_EQ(names.first(), QStringLiteral("eng-1-1.dat"));
+    QSet<int> levels;
     static const QRegularExpression pattern(QStringLiteral("^eng-(\\d+)-(\\d+)\\.dat$"));
     int lastLevel = 0;
     QSet<QString> seen;
@@ -157,7 +183,9 @@ TEST(CourseList, NamesExistingCoursesGroupedByLevel)
         const int level = match.captured(1).toInt();
         EXPECT_GE(level, lastLevel) << s(name) << " breaks the grouping by level";
         lastLevel = level;
+        levels.insert(level);
     }
+    EXPECT_GE(levels.size(), 5) << "levels from first words to the first years of senior high";
 }
 
 TEST(CourseFiles, PairsAreWellFormedAndUniqueWithinACourse)
@@ -184,7 +212,35 @@ TEST(CourseFiles, PairsAreWellFormedAndUniqueWithinACourse)
             EXPECT_FALSE(splitMeaning(course.meanings[i]).head.isEmpty()) << where << ": empty meaning";
         }
     }
-    EXPECT_GE(total, 600);
+    EXPECT_GE(total, 2400);
+}
+
+TEST(CourseFiles, EachWordIsTaughtOnceUnderAMeaningOfItsOwn)
+{
+    std::map<QString, QString> taughtIn;
+    std::map<QString, QStringList> wordsOfHead;
+    for (const CoursePair& pair : allPairs()) {
+        const auto [it, fresh] = taughtIn.emplace(pair.english, pair.course);
+        EXPECT_TRUE(fresh) << s(pair.english) << " is taught in " << s(it->second) << " and again in "
+                           << s(pair.course);
+        wordsOfHead[splitMeaning(pair.meaning).head] << pair.english;
+    }
+    // A question shows the head alone: two words under one head would make
+    // one right answer count as wrong.
+    for (const auto& [head, words] : wordsOfHead)
+        EXPECT_EQ(words.size(), 1) << "the meaning " << s(head) << " belongs to " << s(words.join(u", "));
+}
+
+TEST(CourseFiles, MeaningsAndNotesGiveNoEnglishAway)
+{
+    for (const CoursePair& pair : allPairs()) {
+        const MeaningParts parts = splitMeaning(pair.meaning);
+        for (const QString& text : {parts.head, parts.note}) {
+            const QStringList shown = lumo::content::shownEnglish(text);
+            EXPECT_TRUE(shown.isEmpty()) << s(pair.course) << ": " << s(pair.english) << " is shown with "
+                                         << s(shown.join(u' ')) << " in " << s(text);
+        }
+    }
 }
 
 TEST(CourseFiles, FirstTwoCoursesFeedTheTypingTrainer)
@@ -209,33 +265,88 @@ TEST(Examples, FilesArePairsOfShortLines)
         checkLinePairs(QString::fromUtf8(name));
 }
 
-TEST(Examples, MostCourseWordsFindAnExampleSentence)
+TEST(Examples, EveryWordFindsItsExampleInTheMeaningItsCourseTeaches)
 {
     QSet<QString> englishLines;
     for (const char* name : kExampleFiles)
         for (const QString& line : checkLinePairs(QString::fromUtf8(name)))
             englishLines.insert(line);
 
+    const std::vector<CoursePair> pairs = allPairs();
     const ExampleLookup lookup(exampleText());
-    int words = 0, found = 0;
-    for (const QString& name : courseNames()) {
-        for (const QString& e : parseCourse(sourceText(name), CourseFilter::All).english) {
-            ++words;
-            const std::optional<QString> slot = lookup.find(e);
-            if (!slot)
-                continue;
-            ++found;
-            // The stored pair must start with an English sentence, not with a
-            // translation followed by the next sentence.
-            const QString first = slot->section(QStringLiteral("\r\r\n"), 0, 0);
-            EXPECT_TRUE(englishLines.contains(first)) << s(e) << " is matched outside an English line: " << s(first);
+    int inMeaning = 0;
+    QStringList missing;
+    for (const CoursePair& pair : pairs) {
+        const std::optional<QString> slot = lookup.find(pair.english);
+        if (!slot) {
+            missing << pair.english;
+            continue;
         }
+        // The stored pair must start with an English sentence, not with a
+        // translation followed by the next sentence.
+        const QString line = slot->section(QStringLiteral("\r\r\n"), 0, 0);
+        QString translation = slot->section(QStringLiteral("\r\r\n"), 1);
+        if (translation.endsWith(u'\r'))
+            translation.chop(1);
+        EXPECT_TRUE(englishLines.contains(line))
+            << s(pair.english) << " is matched outside an English line: " << s(line);
+        const QString head = splitMeaning(pair.meaning).head;
+        const QString form = renderedForm(head, translation);
+        EXPECT_FALSE(form.isEmpty()) << s(pair.course) << ": " << s(pair.english) << " (" << s(head)
+                                     << ") gets an example in another meaning: " << s(line) << " / " << s(translation);
+        if (!form.isEmpty())
+            ++inMeaning;
     }
-    ASSERT_GT(words, 0);
-    const double coverage = 100.0 * found / words;
-    RecordProperty("coverage_percent", std::to_string(coverage));
-    EXPECT_GE(coverage, 70.0) << found << " of " << words << " course words have an example";
+    ASSERT_FALSE(pairs.empty());
+    const double share = 100.0 * inMeaning / double(pairs.size());
+    RecordProperty("in_meaning_percent", std::to_string(share));
+    EXPECT_GE(share, 97.0) << inMeaning << " of " << pairs.size()
+                           << "; without any example: " << s(missing.join(u", "));
 }
+
+TEST(Examples, AWordInsideALongerEntryIsToldApart)
+{
+    using lumo::content::usedOnItsOwn;
+    EXPECT_FALSE(usedOnItsOwn(QStringLiteral("stand"), QStringLiteral("Her coat helped her stand out"),
+                              {QStringLiteral("stand out"), QStringLiteral("stand up")}));
+    EXPECT_TRUE(usedOnItsOwn(QStringLiteral("stand"), QStringLiteral("We had to stand in the bus"),
+                             {QStringLiteral("stand out")}));
+    EXPECT_TRUE(usedOnItsOwn(QStringLiteral("Monday"), QStringLiteral("It rained on Monday and monday"), {}));
+}
+
+struct FormCase {
+    const char* head;
+    const char* translation;
+    bool renders;
+};
+
+class MeaningForms : public ::testing::TestWithParam<FormCase> {};
+
+TEST_P(MeaningForms, TellWhetherATranslationRendersTheHead)
+{
+    const FormCase& c = GetParam();
+    EXPECT_EQ(!renderedForm(QString::fromUtf8(c.head), QString::fromUtf8(c.translation)).isEmpty(), c.renders)
+        << c.head << " in " << c.translation << ": forms " << s(meaningForms(QString::fromUtf8(c.head)).join(u' '));
+}
+
+INSTANTIATE_TEST_SUITE_P(Heads, MeaningForms,
+                         ::testing::Values(
+                             // Inflected verbs and adjectives keep their stem.
+                             FormCase{"食べる", "私たちは朝食にご飯を食べます。", true},
+                             FormCase{"高い", "高くて", true}, FormCase{"静かな", "静かにしてください", true},
+                             FormCase{"練習する", "毎日練習します", true}, FormCase{"驚いた", "とても驚きました", true},
+                             FormCase{"気が進まない", "気が進みませんでした", true},
+                             FormCase{"～しなければならない", "行かなければなりません", true},
+                             // Bracketed remarks are no part of the meaning; alternatives each count.
+                             FormCase{"（線で）描く・（線を）引く", "線を引いてください", true},
+                             FormCase{"明かり", "人手が多ければ仕事は楽になる。", false},
+                             FormCase{"使う", "こぼれた牛乳を嘆いてもしかたがない。", false},
+                             // A ～ stands for the words put in, in order; a closing ～ない is left out.
+                             FormCase{"決して～ない", "学ぶのに決して遅すぎることはない。", true},
+                             FormCase{"たとえ～ても", "たとえ雨が降っても行きます", true},
+                             FormCase{"たとえ～ても", "雨が降ってもたとえ", false},
+                             // A one-kana stem would match anything: the whole word is needed.
+                             FormCase{"くつ", "くぎを打つ", false}, FormCase{"いす", "いすに座る", true}));
 
 TEST(Proverbs, EnoughProverbsTheTrainerCanType)
 {
@@ -277,6 +388,44 @@ TEST(CrosswordWords, EveryCourseHasEnoughValidWordsAndClues)
             }
         }
         EXPECT_GE(words.size(), 150) << "crossword course of files " << from << " to " << to;
+    }
+}
+
+// Draws from a seeded engine, so each run builds the same grids.
+class SeededRandom final : public RandomSource {
+  public:
+    explicit SeededRandom(unsigned seed) : m_engine(seed), m_guard(this) {}
+    float next() override { return float(m_engine() >> 8) / 16777216.0f; }
+    void randomize() override {}
+
+  private:
+    std::mt19937 m_engine;
+    ScopedSeam<RandomSource> m_guard;
+};
+
+TEST(CrosswordWords, EveryCourseFillsAGridWell)
+{
+    constexpr int kSeeds = 30;
+    for (int course = 1; course <= cross::kCourseCount; ++course) {
+        const auto [fromNo, toNo] = cross::courseFiles(course);
+        const cross::CourseWords read = cross::readWordFiles(kProgram, fromNo, toNo);
+        ASSERT_TRUE(read.problems.isEmpty()) << s(read.problems.join(u' '));
+        EXPECT_FALSE(read.truncated) << "course " << course << " has more entries than a course reads";
+        double placed = 0, letters = 0;
+        for (int seed = 1; seed <= kSeeds; ++seed) {
+            SeededRandom random{static_cast<unsigned>(seed)};
+            cross::WordList words = read.words;
+            cross::mixWords(words, random);
+            cross::Crossword grid;
+            grid.setWords(std::move(words));
+            grid.CrossMake();
+            placed += grid.yokoCount() + grid.tateCount();
+            for (int row = 1; row <= cross::kGridSize; ++row)
+                for (int col = 1; col <= cross::kGridSize; ++col)
+                    letters += grid.isLetter(row, col);
+        }
+        EXPECT_GE(placed / kSeeds, 18.0) << "words a puzzle in course " << course;
+        EXPECT_GE(letters / kSeeds, 70.0) << "letters a puzzle in course " << course;
     }
 }
 

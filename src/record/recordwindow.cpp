@@ -1,0 +1,280 @@
+#include "record/recordwindow.h"
+
+#include "app/clock.h"
+#include "app/programfolder.h"
+#include "data/history.h"
+#include "data/textfile.h"
+#include "record/recordcharts.h"
+#include "ui/fonts.h"
+#include "ui/platform.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace lumo {
+namespace {
+
+QString percent(double share)
+{
+    return QString::number(qRound(share * 100)) + u'%';
+}
+
+QString shortDate(QDate d)
+{
+    return d.toString(QStringLiteral("M/d"));
+}
+
+std::vector<ChartPoint> dayPoints(const std::vector<DayCount>& days, bool months)
+{
+    std::vector<ChartPoint> points;
+    for (const DayCount& d : days) {
+        ChartPoint p;
+        p.label = months ? QString::number(d.day.month()) + QStringLiteral("月") : shortDate(d.day);
+        p.value = d.answers;
+        p.share = d.words ? d.firstRightShare() : -1;
+        const QString when =
+            months ? d.day.toString(QStringLiteral("yyyy年M月")) : d.day.toString(QStringLiteral("yyyy/MM/dd"));
+        p.detail = QStringLiteral("%1\n回答 %2 回（%3 語）").arg(when).arg(d.answers).arg(d.words);
+        if (d.words)
+            p.detail += QStringLiteral("\n一回目で正解 %1").arg(percent(d.firstRightShare()));
+        points.push_back(p);
+    }
+    return points;
+}
+
+} // namespace
+
+RecordWindow::RecordWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("frmRecord"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("学習記録"));
+    setFont(uiFont(Face::Gothic, 9));
+
+    auto* layout = new QVBoxLayout(this);
+    m_notice = new QLabel(this);
+    m_notice->setObjectName(QStringLiteral("lbRecordNotice"));
+    m_notice->setWordWrap(true);
+    m_notice->hide();
+    layout->addWidget(m_notice);
+
+    auto* tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("tabsRecord"));
+    layout->addWidget(tabs);
+
+    // Answers per day and per month.
+    auto* daysPage = new QWidget(tabs);
+    auto* daysLayout = new QVBoxLayout(daysPage);
+    m_days =
+        new BarChart(QStringLiteral("最近30日の回答数（棒）と一回目で正解した割合（線）"), QStringLiteral("回答数"));
+    m_days->setObjectName(QStringLiteral("chartDays"));
+    daysLayout->addWidget(chartPage(m_days, "cmdSaveDays"));
+    m_months =
+        new BarChart(QStringLiteral("最近12か月の回答数（棒）と一回目で正解した割合（線）"), QStringLiteral("回答数"));
+    m_months->setObjectName(QStringLiteral("chartMonths"));
+    daysLayout->addWidget(chartPage(m_months, "cmdSaveMonths"));
+    tabs->addTab(daysPage, QStringLiteral("回答数(&A)"));
+
+    // The calendar and the streaks.
+    auto* calendarPage = new QWidget(tabs);
+    auto* calendarLayout = new QVBoxLayout(calendarPage);
+    m_streak = new QLabel(calendarPage);
+    m_streak->setObjectName(QStringLiteral("lbStreak"));
+    m_streak->setFont(uiFont(Face::Gothic, 11, true));
+    calendarLayout->addWidget(m_streak);
+    m_calendar = new CalendarChart;
+    m_calendar->setObjectName(QStringLiteral("chartCalendar"));
+    calendarLayout->addWidget(chartPage(m_calendar, "cmdSaveCalendar"));
+    calendarLayout->addStretch();
+    tabs->addTab(calendarPage, QStringLiteral("カレンダー(&C)"));
+
+    // The words missed most.
+    auto* missedPage = new QWidget(tabs);
+    auto* missedLayout = new QVBoxLayout(missedPage);
+    m_missed = new QTableWidget(0, 5, missedPage);
+    m_missed->setObjectName(QStringLiteral("tableMissed"));
+    m_missed->setHorizontalHeaderLabels({QStringLiteral("英語"), QStringLiteral("意味"), QStringLiteral("×の数"),
+                                         QStringLiteral("最後の出題"), QStringLiteral("一回目で正解")});
+    m_missed->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_missed->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_missed->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    m_missed->setAccessibleName(QStringLiteral("よく間違える単語"));
+    missedLayout->addWidget(m_missed);
+    auto* pick = new QPushButton(QStringLiteral("選んだ単語を問題にする(&P)"), missedPage);
+    pick->setObjectName(QStringLiteral("cmdPickMissed"));
+    pick->setToolTip(QStringLiteral("選んだ行の単語（選んでいなければ全部）を現在の問題として選択します"));
+    connect(pick, &QPushButton::clicked, this, &RecordWindow::pickMissedWords);
+    missedLayout->addWidget(pick, 0, Qt::AlignRight);
+    tabs->addTab(missedPage, QStringLiteral("よく間違える単語(&W)"));
+
+    // Typing: the tests over time and the keys.
+    auto* typingPage = new QWidget(tabs);
+    auto* typingLayout = new QVBoxLayout(typingPage);
+    auto* levelRow = new QHBoxLayout;
+    auto* levelLabel = new QLabel(QStringLiteral("テスト(&T):"), typingPage);
+    m_testLevel = new QComboBox(typingPage);
+    m_testLevel->setObjectName(QStringLiteral("cmbTestLevel"));
+    m_testLevel->addItems({QStringLiteral("初級テスト"), QStringLiteral("中級テスト"), QStringLiteral("上級テスト")});
+    levelLabel->setBuddy(m_testLevel);
+    levelRow->addWidget(levelLabel);
+    levelRow->addWidget(m_testLevel);
+    levelRow->addStretch();
+    typingLayout->addLayout(levelRow);
+    m_testScores = new BarChart(QStringLiteral("一分間テストの得点"), QStringLiteral("得点"));
+    m_testScores->setObjectName(QStringLiteral("chartTestScores"));
+    typingLayout->addWidget(chartPage(m_testScores, "cmdSaveTestScores"));
+    m_testSpeed = new BarChart(QStringLiteral("10分あたりの入力文字数"), QStringLiteral("文字数"));
+    m_testSpeed->setObjectName(QStringLiteral("chartTestSpeed"));
+    typingLayout->addWidget(chartPage(m_testSpeed, "cmdSaveTestSpeed"));
+    connect(m_testLevel, &QComboBox::currentIndexChanged, this, &RecordWindow::showTestLevel);
+    tabs->addTab(typingPage, QStringLiteral("タイピングテスト(&Y)"));
+
+    auto* keysPage = new QWidget(tabs);
+    auto* keysLayout = new QVBoxLayout(keysPage);
+    m_keys = new KeyboardChart;
+    m_keys->setObjectName(QStringLiteral("chartKeys"));
+    keysLayout->addWidget(chartPage(m_keys, "cmdSaveKeys"));
+    m_worstKeys = new QLabel(keysPage);
+    m_worstKeys->setObjectName(QStringLiteral("lbWorstKeys"));
+    m_worstKeys->setWordWrap(true);
+    keysLayout->addWidget(m_worstKeys);
+    tabs->addTab(keysPage, QStringLiteral("苦手なキー(&K)"));
+
+    resize(640, 560);
+    refresh();
+}
+
+// A chart with its save button under it.
+QWidget* RecordWindow::chartPage(QWidget* chart, const char* saveName)
+{
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    chart->setParent(page);
+    layout->addWidget(chart, 1);
+    auto* save = new QPushButton(QStringLiteral("画像として保存..."), page);
+    save->setObjectName(QString::fromLatin1(saveName));
+    save->setAccessibleName(QStringLiteral("グラフを画像として保存"));
+    connect(save, &QPushButton::clicked, this, [this, chart] { saveChart(chart); });
+    layout->addWidget(save, 0, Qt::AlignRight);
+    return page;
+}
+
+void RecordWindow::refresh()
+{
+    const QString folder = programFolder();
+    QStringList problems;
+    const QString historyPath = folder + QLatin1String(kTrainingFile);
+    const TextFile history = readTextFile(historyPath);
+    if (history.status != TextFile::Status::Ok && history.status != TextFile::Status::Missing)
+        problems.append(readProblemMessage(history, historyPath));
+    const QString typingPath = folder + QString::fromUtf16(typing::kTypingRecordFile);
+    const TextFile typingFile = readTextFile(typingPath);
+    if (typingFile.status != TextFile::Status::Ok && typingFile.status != TextFile::Status::Missing)
+        problems.append(readProblemMessage(typingFile, typingPath));
+
+    m_history = summariseHistory(history.text, clock().today());
+    m_typing = typing::readTypingRecord(typingFile.text);
+    if (m_history.skippedLines > 0)
+        problems.append(QStringLiteral("「%1」の読めない %2 行は数えていません。")
+                            .arg(QLatin1String(kTrainingFile))
+                            .arg(m_history.skippedLines));
+    if (m_typing.skippedLines > 0)
+        problems.append(QStringLiteral("「%1」の読めない %2 行は数えていません。")
+                            .arg(QString::fromUtf16(typing::kTypingRecordFile))
+                            .arg(m_typing.skippedLines));
+    m_notice->setText(problems.join(u'\n'));
+    m_notice->setVisible(!problems.isEmpty());
+
+    m_days->setPoints(dayPoints(m_history.last30Days, false), QStringLiteral("一回目で正解"));
+    m_months->setPoints(dayPoints(m_history.last12Months, true), QStringLiteral("一回目で正解"));
+    std::vector<CalendarChart::Day> days;
+    for (const DayCount& d : m_history.last365Days)
+        days.push_back({d.day, d.answers});
+    m_calendar->setDays(std::move(days));
+    m_streak->setText(
+        QStringLiteral("連続学習：今 %1 日　最長 %2 日").arg(m_history.currentStreak).arg(m_history.longestStreak));
+
+    m_missed->setRowCount(int(m_history.mostMissed.size()));
+    for (int row = 0; row < int(m_history.mostMissed.size()); ++row) {
+        const MissedWord& w = m_history.mostMissed[row];
+        const QStringList cells = {w.english, w.meaning, QString::number(w.misses),
+                                   w.lastSeen.toString(QStringLiteral("yyyy/MM/dd")), percent(w.firstRightRate())};
+        for (int column = 0; column < cells.size(); ++column)
+            m_missed->setItem(row, column, new QTableWidgetItem(cells[column]));
+    }
+    m_missed->resizeColumnToContents(0);
+
+    std::map<QChar, KeyboardChart::Key> keys;
+    for (const auto& [key, stats] : m_typing.keys)
+        keys[key] = {stats.presses, stats.errors, stats.mostOftenInstead()};
+    m_keys->setKeys(std::move(keys));
+    const QString worst = typing::worstKeys(m_typing);
+    if (worst.isEmpty()) {
+        m_worstKeys->setText(QStringLiteral("苦手なキーはまだわかりません（キー入力練習をすると記録されます）。"));
+    } else {
+        QStringList lines;
+        for (QChar key : worst) {
+            const typing::KeyStats& stats = m_typing.keys.at(key);
+            lines.append(QStringLiteral("「%1」ミス %2%　代わりに「%3」を押しがち")
+                             .arg(key)
+                             .arg(QString::number(stats.errorRate() * 100, 'f', 1))
+                             .arg(stats.mostOftenInstead() == u' ' ? QStringLiteral("スペース")
+                                                                   : QString(stats.mostOftenInstead())));
+        }
+        m_worstKeys->setText(QStringLiteral("苦手なキー：\n") + lines.join(u'\n'));
+    }
+    showTestLevel();
+}
+
+void RecordWindow::showTestLevel()
+{
+    std::vector<ChartPoint> scores, speeds;
+    for (const TestPoint& t : testsOfLevel(m_typing, m_testLevel->currentIndex() + 1)) {
+        const QString when = t.when.toString(QStringLiteral("yyyy/MM/dd HH:mm"));
+        const QString detail =
+            QStringLiteral("%1\n得点 %2\n10分あたり %3 字").arg(when).arg(t.score).arg(t.charactersPer10Minutes);
+        scores.push_back({shortDate(t.when.date()), detail, double(std::max(t.score, 0)), -1});
+        speeds.push_back({shortDate(t.when.date()), detail, double(t.charactersPer10Minutes), -1});
+    }
+    m_testScores->setPoints(std::move(scores));
+    m_testSpeed->setPoints(std::move(speeds));
+}
+
+void RecordWindow::pickMissedWords()
+{
+    std::vector<std::pair<QString, QString>> words;
+    const QList<QTableWidgetItem*> selected = m_missed->selectedItems();
+    for (int row = 0; row < int(m_history.mostMissed.size()); ++row) {
+        const bool chosen = selected.isEmpty() || std::any_of(selected.begin(), selected.end(),
+                                                              [row](auto* item) { return item->row() == row; });
+        if (chosen)
+            words.emplace_back(m_history.mostMissed[row].english, m_history.mostMissed[row].meaning);
+    }
+    if (words.empty()) {
+        dialogs().notice(this, QStringLiteral("まだ間違えた単語はありません。"));
+        return;
+    }
+    emit wordsChosen(words);
+}
+
+void RecordWindow::saveChart(QWidget* chart)
+{
+    const std::optional<QString> path =
+        dialogs().saveFile(this, QStringLiteral("グラフを画像として保存する"), QStringLiteral("PNG (*.png)"));
+    if (!path || path->isEmpty())
+        return;
+    QString file = *path;
+    if (!file.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+        file += QLatin1String(".png");
+    if (!savePng(chart, file))
+        dialogs().notice(this, QStringLiteral("「%1」に画像を保存できませんでした。").arg(file));
+}
+
+} // namespace lumo

@@ -1,0 +1,64 @@
+#pragma once
+// 学習記録: the learning record window. It reads "Training.dat" and
+// "TypingRecord.dat" from the program folder each time it is opened or
+// refreshed and shows what they say as pictures.
+//
+// Controls (objectName → role):
+//   tabsRecord the four pages · chartDays answers and first-try share, last 30 days
+//   chartMonths the same per month, last 12 months · chartCalendar the year's calendar
+//   lbStreak current and longest streak · tableMissed the 20 words missed most
+//   cmdPickMissed selects the checked (or all) missed words as the quiz's questions
+//   cmbTestLevel which one-minute test · chartTestScores its scores · chartTestSpeed characters per 10 minutes
+//   chartKeys the keyboard shaded by error rate · lbWorstKeys the five worst keys and what is pressed instead
+//   cmdSave… (one a chart) saves that chart as a PNG · lbRecordNotice files that could not be read
+#include "record/learningrecord.h"
+
+#include <QWidget>
+
+#include <utility>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QTableWidget;
+
+namespace lumo {
+
+class BarChart;
+class CalendarChart;
+class KeyboardChart;
+
+class RecordWindow : public QWidget {
+    Q_OBJECT
+  public:
+    explicit RecordWindow(QWidget* parent = nullptr);
+    // Reads the files again and redraws.
+    void refresh();
+
+  signals:
+    // English and meaning of the words the learner chose to practise.
+    void wordsChosen(const std::vector<std::pair<QString, QString>>& words);
+
+  private:
+    QWidget* chartPage(QWidget* chart, const char* saveName);
+    void showTestLevel();
+    void pickMissedWords();
+    void saveChart(QWidget* chart);
+
+    HistorySummary m_history;
+    typing::TypingRecord m_typing;
+
+    BarChart* m_days = nullptr;
+    BarChart* m_months = nullptr;
+    CalendarChart* m_calendar = nullptr;
+    QLabel* m_streak = nullptr;
+    QTableWidget* m_missed = nullptr;
+    QComboBox* m_testLevel = nullptr;
+    BarChart* m_testScores = nullptr;
+    BarChart* m_testSpeed = nullptr;
+    KeyboardChart* m_keys = nullptr;
+    QLabel* m_worstKeys = nullptr;
+    QLabel* m_notice = nullptr;
+};
+
+} // namespace lumo

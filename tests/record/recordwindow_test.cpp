@@ -1,0 +1,147 @@
+// The record window through its controls, on a generated history.
+#include "quiz/quizwindow.h"
+#include "record/recordcharts.h"
+#include "record/recordwindow.h"
+#include "support/fakes.h"
+#include "typing/typingrecord.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace lumo;
+
+namespace {
+
+const QDate kToday(2026, 12, 7);
+
+class RecordWindowTest : public ::testing::Test {
+  protected:
+    test::Platform platform;
+    test::TempProgramFolder folder;
+
+    void SetUp() override
+    {
+        platform.clock.day = kToday;
+        // A year of practice: every third day, two words; "man" always missed first.
+        QString history;
+        for (int back = 360; back >= 0; back -= 3) {
+            const QString day = kToday.addDays(-back).toString(QStringLiteral("yyyy/MM/dd"));
+            history += QStringLiteral("\r\n\r\napple,りんご,%1,○\r\n\r\nman,男の人,%1,×○").arg(day);
+        }
+        folder.write(QStringLiteral("Training.dat"), history);
+        typing::TypingRecorder typing;
+        for (int i = 0; i < 20; ++i)
+            typing.addKey(u'Q', i < 8 ? u'W' : u'Q');
+        typing.addTest({QDateTime(kToday, QTime(9, 0)), 1, 150, 2, 144});
+        folder.write(QStringLiteral("TypingRecord.dat"), typing.textToAppend(0));
+    }
+
+    template <class T> static T* child(QWidget* w, const char* name)
+    {
+        T* found = w->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+};
+
+TEST_F(RecordWindowTest, ShowsTheHistoryAsChartsWithValuesOnHover)
+{
+    RecordWindow w;
+    w.show();
+    auto* days = child<BarChart>(&w, "chartDays");
+    ASSERT_EQ(days->points().size(), 30u);
+    EXPECT_EQ(days->points().back().value, 3) << "today: ○ and ×○";
+    EXPECT_DOUBLE_EQ(days->points().back().share, 0.5);
+    EXPECT_EQ(days->points()[28].value, 0) << "yesterday: no practice";
+    EXPECT_EQ(child<BarChart>(&w, "chartMonths")->points().size(), 12u);
+    EXPECT_EQ(child<QLabel>(&w, "lbStreak")->text(), QStringLiteral("連続学習：今 1 日　最長 1 日"));
+
+    // Hovering the last bar shows its values.
+    days->resize(600, 240);
+    QTest::mouseMove(days, QPoint(days->width() - 50, days->height() / 2));
+    EXPECT_EQ(days->hovered(), 29);
+    EXPECT_TRUE(days->points()[29].detail.contains(QStringLiteral("回答 3 回")));
+
+    auto* missed = child<QTableWidget>(&w, "tableMissed");
+    ASSERT_EQ(missed->rowCount(), 1);
+    EXPECT_EQ(missed->item(0, 0)->text(), QStringLiteral("man"));
+    EXPECT_EQ(missed->item(0, 2)->text(), QStringLiteral("121"));
+    EXPECT_EQ(missed->item(0, 4)->text(), QStringLiteral("0%"));
+
+    EXPECT_TRUE(
+        child<QLabel>(&w, "lbWorstKeys")->text().contains(QStringLiteral("「Q」ミス 40.0%　代わりに「W」を押しがち")));
+    EXPECT_EQ(child<BarChart>(&w, "chartTestScores")->points().size(), 1u);
+    child<QComboBox>(&w, "cmbTestLevel")->setCurrentIndex(2);
+    EXPECT_TRUE(child<BarChart>(&w, "chartTestScores")->points().empty()) << "no 上級 test yet";
+    EXPECT_FALSE(child<QLabel>(&w, "lbRecordNotice")->isVisible());
+}
+
+TEST_F(RecordWindowTest, EveryChartSavesAsAPng)
+{
+    RecordWindow w;
+    w.show();
+    for (const char* button :
+         {"cmdSaveDays", "cmdSaveMonths", "cmdSaveCalendar", "cmdSaveTestScores", "cmdSaveTestSpeed", "cmdSaveKeys"}) {
+        const QString path = folder.path() + QString::fromLatin1(button); // ".png" is added
+        platform.dialogs.saveFiles = {path};
+        QPushButton* save = child<QPushButton>(&w, button);
+        auto* tabs = child<QTabWidget>(&w, "tabsRecord");
+        for (int page = 0; page < tabs->count(); ++page)
+            if (tabs->widget(page)->isAncestorOf(save))
+                tabs->setCurrentIndex(page); // the page the learner turns to
+        QTest::mouseClick(save, Qt::LeftButton);
+        QImageReader png(path + QStringLiteral(".png"));
+        EXPECT_EQ(png.format(), "png") << button;
+        EXPECT_GT(png.size().width(), 100) << button;
+    }
+    platform.dialogs.saveFiles = {folder.path() + QStringLiteral("no-such-folder/x.png")};
+    QTest::mouseClick(child<QPushButton>(&w, "cmdSaveKeys"), Qt::LeftButton);
+    EXPECT_TRUE(platform.dialogs.texts().back().contains(QStringLiteral("保存できませんでした")));
+}
+
+TEST_F(RecordWindowTest, MissedWordsBecomeTheQuizQuestions)
+{
+    folder.write(QStringLiteral("filelist.dat"), QStringLiteral("eng-1-1.dat\n"));
+    folder.write(QStringLiteral("eng-1-1.dat"), QStringLiteral("apple,りんご\n"));
+    QuizWindow quiz;
+    quiz.show();
+    child<QAction>(&quiz, "mnuRecord")->trigger();
+    RecordWindow* record = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->objectName() == QLatin1String("frmRecord") && top->isVisible())
+            record = qobject_cast<RecordWindow*>(top);
+    ASSERT_NE(record, nullptr);
+    QTest::mouseClick(child<QPushButton>(record, "cmdPickMissed"), Qt::LeftButton);
+    EXPECT_EQ(platform.dialogs.texts().back(), QStringLiteral("1 語を問題に選びました。"));
+    EXPECT_EQ(child<QLineEdit>(&quiz, "Text4")->text(), QStringLiteral("全問題数　1"));
+    // Opening it again shows the same window, read afresh.
+    child<QAction>(&quiz, "mnuRecord")->trigger();
+    int records = 0;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        records += top->objectName() == QLatin1String("frmRecord") && top->isVisible();
+    EXPECT_EQ(records, 1);
+    record->close();
+}
+
+TEST_F(RecordWindowTest, UnreadableLinesAreNamedNotFatal)
+{
+    folder.writeBytes(QStringLiteral("TypingRecord.dat"), QByteArray("K,,,,,,Q\r\nnonsense\r\n"));
+    RecordWindow w;
+    w.show();
+    auto* notice = child<QLabel>(&w, "lbRecordNotice");
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_TRUE(notice->text().contains(QStringLiteral("「TypingRecord.dat」の読めない 2 行")));
+}
+
+} // namespace
