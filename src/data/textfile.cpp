@@ -137,10 +137,15 @@ QString toCp932LookAlikes(QString text)
         {u'\u301C', u'\uFF5E'}, {u'\u2212', u'\uFF0D'}, {u'\u2016', u'\u2225'},
         {u'\u00A2', u'\uFFE0'}, {u'\u00A3', u'\uFFE1'}, {u'\u00AC', u'\uFFE2'},
     };
-    for (QChar& c : text)
+    // Look before writing, so a text without any of them is not copied.
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c < 0xA2)
+            continue;
         for (auto [from, to] : kMap)
-            if (c.unicode() == from)
-                c = QChar(to);
+            if (c == from)
+                text[i] = QChar(to);
+    }
     return text;
 }
 

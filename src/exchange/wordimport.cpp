@@ -2,7 +2,8 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
+
+#include <vector>
 
 namespace lumo::exchange {
 
@@ -59,11 +60,7 @@ class StorableCheck {
                 continue;
             const qsizetype len = c.isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
             const QStringView one = text.sliced(i, len);
-            const uint key = len == 2 ? QChar::surrogateToUcs4(text[i], text[i + 1]) : c.unicode();
-            auto found = m_known.constFind(key);
-            if (found == m_known.constEnd())
-                found = m_known.insert(key, encodeCp932(one).ok());
-            if (!*found && !result.contains(one))
+            if (!holds(one) && !result.contains(one))
                 result += one;
             i += len - 1;
         }
@@ -71,7 +68,18 @@ class StorableCheck {
     }
 
   private:
-    QHash<uint, bool> m_known;
+    bool holds(QStringView one)
+    {
+        if (one.size() == 2)
+            return false; // beyond the BMP: nothing there is in code page 932
+        Known& known = m_known[one.front().unicode()];
+        if (known == Known::Unknown)
+            known = encodeCp932(one).ok() ? Known::Holds : Known::Lacks;
+        return known == Known::Holds;
+    }
+
+    enum class Known : unsigned char { Unknown, Holds, Lacks };
+    std::vector<Known> m_known = std::vector<Known>(0x10000, Known::Unknown);
 };
 
 } // namespace
