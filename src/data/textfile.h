@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace lumo {
 
 // Bytes to text. Invalid byte sequences become U+FFFD and are counted.
@@ -76,17 +78,21 @@ QStringList splitLines(QStringView text);
 // does, without copying; `f` returns false to stop early.
 template <class F> void forEachLine(QStringView text, F f)
 {
-    qsizetype start = 0;
+    // Qt's vectorised search finds the breaks; each kind is searched for again
+    // only once the lines have passed its last find.
     const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text[i];
-        if (c == u'\r' || c == u'\n') {
-            if (!f(text.sliced(start, i - start)))
-                return;
-            if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
-                ++i;
-            start = i + 1;
-        }
+    qsizetype start = 0;
+    qsizetype nextCr = text.indexOf(u'\r');
+    qsizetype nextLf = text.indexOf(u'\n');
+    while (nextCr >= 0 || nextLf >= 0) {
+        const qsizetype i = nextCr < 0 ? nextLf : nextLf < 0 ? nextCr : std::min(nextCr, nextLf);
+        if (!f(text.sliced(start, i - start)))
+            return;
+        start = text[i] == u'\r' && i + 1 < n && text[i + 1] == u'\n' ? i + 2 : i + 1;
+        if (nextCr >= 0 && nextCr < start)
+            nextCr = text.indexOf(u'\r', start);
+        if (nextLf >= 0 && nextLf < start)
+            nextLf = text.indexOf(u'\n', start);
     }
     if (start < n)
         f(text.sliced(start));

@@ -27,8 +27,11 @@ QDate historyDate(QStringView field)
 }
 
 struct WordTally {
-    MissedWord word;
+    int misses = 0;
+    int lines = 0;
+    int firstRight = 0;
     qint64 lastDay = 0;
+    QStringView meaning; // of its latest line, inside the history text
 };
 
 } // namespace
@@ -40,40 +43,48 @@ HistorySummary summariseHistory(QStringView history, QDate today, int mostMissed
     std::unordered_map<qint64, DayCount> days;
     QHash<QStringView, WordTally> words;
 
+    // Lines of one session share their date: read each date once.
+    QStringView lastDateField;
+    qint64 lastJd = 0;
+    DayCount* lastDay = nullptr;
+
     forEachLine(history, [&](QStringView line) {
         if (line.isEmpty())
             return true;
         const qsizetype firstComma = line.indexOf(u',');
         const qsizetype lastComma = line.lastIndexOf(u',');
         const qsizetype dateComma = lastComma > 0 ? line.lastIndexOf(u',', lastComma - 1) : -1;
-        const QDate date =
-            dateComma > firstComma ? historyDate(line.sliced(dateComma + 1, lastComma - dateComma - 1)) : QDate();
         const QStringView marks = line.sliced(lastComma + 1);
-        if (firstComma <= 0 || !date.isValid() || marks.isEmpty() ||
+        if (firstComma <= 0 || dateComma <= firstComma || marks.isEmpty() ||
             !std::all_of(marks.begin(), marks.end(), [](QChar c) { return c == u'○' || c == u'×'; })) {
             ++summary.skippedLines;
             return true;
         }
+        const QStringView dateField = line.sliced(dateComma + 1, lastComma - dateComma - 1);
+        if (!lastDay || dateField != lastDateField) {
+            const QDate date = historyDate(dateField);
+            if (!date.isValid()) {
+                ++summary.skippedLines;
+                return true;
+            }
+            lastDateField = dateField;
+            lastJd = date.toJulianDay();
+            lastDay = &days[lastJd];
+        }
         ++summary.readLines;
         const bool firstRight = marks.front() == u'○';
-        const int misses = int(marks.count(u'×'));
 
-        DayCount& day = days[date.toJulianDay()];
-        day.answers += int(marks.size());
-        ++day.words;
-        day.firstRight += firstRight;
+        lastDay->answers += int(marks.size());
+        ++lastDay->words;
+        lastDay->firstRight += firstRight;
 
-        const QStringView english = line.first(firstComma);
-        WordTally& tally = words[english];
-        if (tally.word.english.isEmpty())
-            tally.word.english = english.toString();
-        tally.word.misses += misses;
-        ++tally.word.lines;
-        tally.word.firstRight += firstRight;
-        if (date.toJulianDay() >= tally.lastDay) {
-            tally.lastDay = date.toJulianDay();
-            tally.word.lastSeen = date;
-            tally.word.meaning = line.sliced(firstComma + 1, dateComma - firstComma - 1).toString();
+        WordTally& tally = words[line.first(firstComma)];
+        tally.misses += int(marks.count(u'×'));
+        ++tally.lines;
+        tally.firstRight += firstRight;
+        if (lastJd >= tally.lastDay) {
+            tally.lastDay = lastJd;
+            tally.meaning = line.sliced(firstComma + 1, dateComma - firstComma - 1);
         }
         return true;
     });
@@ -124,9 +135,18 @@ HistorySummary summariseHistory(QStringView history, QDate today, int mostMissed
     if (!practised.empty() && practised.back() >= todayJd - 1)
         summary.currentStreak = run;
 
-    for (auto it = words.cbegin(); it != words.cend(); ++it)
-        if (it->word.misses > 0)
-            summary.mostMissed.push_back(it->word);
+    for (auto it = words.cbegin(); it != words.cend(); ++it) {
+        if (it->misses == 0)
+            continue;
+        MissedWord w;
+        w.english = it.key().toString();
+        w.meaning = it->meaning.toString();
+        w.misses = it->misses;
+        w.lines = it->lines;
+        w.firstRight = it->firstRight;
+        w.lastSeen = QDate::fromJulianDay(it->lastDay);
+        summary.mostMissed.push_back(w);
+    }
     std::sort(summary.mostMissed.begin(), summary.mostMissed.end(), [](const MissedWord& a, const MissedWord& b) {
         if (a.misses != b.misses)
             return a.misses > b.misses;

@@ -79,7 +79,7 @@ void BarChart::setPoints(std::vector<ChartPoint> points, const QString& shareAxi
 QRect BarChart::plotArea() const
 {
     const int fontHeight = fontMetrics().height();
-    return rect().adjusted(48, fontHeight * 2 + 6, m_shareAxis.isEmpty() ? -12 : -44, -(fontHeight + 10));
+    return rect().adjusted(48, fontHeight * 2 + 14, m_shareAxis.isEmpty() ? -12 : -44, -(fontHeight + 10));
 }
 
 int BarChart::pointAt(QPoint position) const

@@ -90,6 +90,8 @@ RecordWindow::RecordWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     calendarLayout->addWidget(m_streak);
     m_calendar = new CalendarChart;
     m_calendar->setObjectName(QStringLiteral("chartCalendar"));
+    m_calendar->setMinimumHeight(170);
+    m_calendar->setMaximumHeight(200);
     calendarLayout->addWidget(chartPage(m_calendar, "cmdSaveCalendar"));
     calendarLayout->addStretch();
     tabs->addTab(calendarPage, QStringLiteral("カレンダー(&C)"));

@@ -18,10 +18,40 @@ int number(QStringView field)
     return ok ? n : -1;
 }
 
-// One key: a single character other than a comma, upper-cased.
+// One key: a single character, upper-cased; the comma key comes quoted.
 QChar keyOf(QStringView field)
 {
-    return field.size() == 1 ? field.front().toUpper() : QChar();
+    if (field == u"\",\"")
+        return u',';
+    return field.size() == 1 && field.front() != u'"' ? field.front().toUpper() : QChar();
+}
+
+// Splits a line into exactly `fields.size()` comma-separated fields; a field
+// in double quotes may hold a comma. False when the count differs.
+template <size_t N> bool splitFields(QStringView line, std::array<QStringView, N>& fields)
+{
+    size_t n = 0;
+    qsizetype start = 0;
+    while (n < N) {
+        qsizetype end = start;
+        if (end < line.size() && line[end] == u'"') {
+            const qsizetype close = line.indexOf(u'"', end + 1);
+            if (close < 0)
+                return false;
+            end = close + 1;
+        } else {
+            end = line.indexOf(u',', start);
+            if (end < 0)
+                end = line.size();
+        }
+        fields[n++] = line.sliced(start, end - start);
+        if (end == line.size())
+            return n == N;
+        if (line[end] != u',')
+            return false;
+        start = end + 1;
+    }
+    return false;
 }
 
 } // namespace
@@ -42,13 +72,15 @@ QString testRecordLine(const TestRecord& test)
            kCrLf;
 }
 
+// A key as a field: the comma key is quoted, as in CSV.
+QString keyField(QChar key)
+{
+    return key == u',' ? QStringLiteral("\",\"") : QString(key.toUpper());
+}
+
 QString keyRecordLine(QChar expected, QChar pressed)
 {
-    QString line = QStringLiteral("K,,,,,,");
-    line += expected.toUpper();
-    line += u',';
-    line += pressed.toUpper();
-    return line + kCrLf;
+    return QStringLiteral("K,,,,,,") + keyField(expected) + u',' + keyField(pressed) + kCrLf;
 }
 
 QChar KeyStats::mostOftenInstead() const
@@ -74,15 +106,7 @@ TypingRecord readTypingRecord(QStringView text)
             return true;
         // Eight fields: the kind, then the test's five, then the two keys.
         std::array<QStringView, 8> f;
-        qsizetype start = 0;
-        int n = 0;
-        for (qsizetype i = 0; i <= line.size() && n < 8; ++i) {
-            if (i == line.size() || line[i] == u',') {
-                f[n++] = line.sliced(start, i - start);
-                start = i + 1;
-            }
-        }
-        if (n != 8 || start <= line.size()) {
+        if (!splitFields(line, f)) {
             ++record.skippedLines;
             return true;
         }

@@ -6,7 +6,8 @@
 //     T,2026/12/07 13:05:00,2,240,6,222,,
 // (test level 1-3, characters typed right, errors, score); a key line:
 //     K,,,,,,A,S
-// (the key expected, the key pressed; the same key when it was right).
+// (the key expected, the key pressed; the same key when it was right; the
+// comma key is written in double quotes: K,,,,,,",",M).
 // Lines that cannot be read are skipped and counted, never fatal.
 #include <QDateTime>
 #include <QString>

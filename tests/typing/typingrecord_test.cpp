@@ -12,15 +12,20 @@ TEST(TypingRecord, LinesWrittenReadBack)
     EXPECT_TRUE(recorder.empty());
     recorder.addKey(u'a', u'a');
     recorder.addKey(u'A', u's');
+    recorder.addKey(u',', u'm');
+    recorder.addKey(u'.', u',');
     recorder.addTest({QDateTime(QDate(2026, 12, 7), QTime(13, 5)), 2, 240, 6, 222});
     const QString text = recorder.textToAppend(0);
     EXPECT_EQ(text, QStringLiteral("record,date,test,characters,errors,score,expected,pressed\r\n"
-                                   "K,,,,,,A,A\r\nK,,,,,,A,S\r\nT,2026/12/07 13:05:00,2,240,6,222,,\r\n"));
+                                   "K,,,,,,A,A\r\nK,,,,,,A,S\r\nK,,,,,,\",\",M\r\nK,,,,,,.,\",\"\r\n"
+                                   "T,2026/12/07 13:05:00,2,240,6,222,,\r\n"));
     EXPECT_FALSE(recorder.textToAppend(100).startsWith(u"record")) << "the header only in a new file";
 
     const TypingRecord record = readTypingRecord(text);
     EXPECT_EQ(record.skippedLines, 0);
-    EXPECT_EQ(record.keyLines, 2);
+    EXPECT_EQ(record.keyLines, 4);
+    EXPECT_EQ(record.keys.at(u',').mostOftenInstead(), QChar(u'M')) << "the comma key, quoted";
+    EXPECT_EQ(record.keys.at(u'.').mostOftenInstead(), QChar(u','));
     ASSERT_EQ(record.tests.size(), 1u);
     EXPECT_EQ(record.tests[0].when, QDateTime(QDate(2026, 12, 7), QTime(13, 5)));
     EXPECT_EQ(record.tests[0].level, 2);
@@ -41,6 +46,7 @@ TEST(TypingRecord, BadAndPartialLinesAreSkippedAndCounted)
                                         "K,,,,,,AB,S\r\n"                       // two characters for a key
                                         "K,,,,,,A\r\n"                          // a field short
                                         "K,,,,,,A,S,X\r\n"                      // a field too many
+                                        "K,,,,,,\",A\r\n"                       // a quote not closed
                                         "T,2026/13/40 00:00:00,1,10,0,10,,\r\n" // no such date
                                         "T,2026/12/07 13:05:00,4,10,0,10,,\r\n" // no such test
                                         "T,2026/12/07 13:05:00,3,10,5,-5,,\r\n" // a negative score is a score
@@ -51,7 +57,7 @@ TEST(TypingRecord, BadAndPartialLinesAreSkippedAndCounted)
     EXPECT_EQ(record.keyLines, 2);
     EXPECT_EQ(record.tests.size(), 1u);
     EXPECT_EQ(record.tests[0].score, -5);
-    EXPECT_EQ(record.skippedLines, 6);
+    EXPECT_EQ(record.skippedLines, 7);
 }
 
 TEST(TypingRecord, WorstKeysByErrorRateWithEnoughPresses)
