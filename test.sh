@@ -9,3 +9,5 @@ cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLUMO_TESTS=ON -DLUM
 cmake --build build/test
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build/test --output-on-failure -j2 "$@"
+# Each file reader under the fuzzer for a few thousand inputs.
+scripts/fuzz.sh --smoke

@@ -2,7 +2,7 @@
 // a course of the largest size one load takes, looking up examples in a
 // 5 MB example text, sorting a list of 1000 pairs, and the main window's
 // start-up on the shipped content.
-#include "app/programfolder.h"
+#include "base/programfolder.h"
 #include "data/course.h"
 #include "data/examples.h"
 #include "data/sorting.h"

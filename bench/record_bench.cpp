@@ -1,7 +1,7 @@
 // The learning record on ten years of practice: 1,000,000 history lines and
 // 1,000,000 judged keys, read and shown; and one repaint of a chart while the
 // mouse moves over it.
-#include "app/programfolder.h"
+#include "base/programfolder.h"
 #include "data/textfile.h"
 #include "record/learningrecord.h"
 #include "record/recordcharts.h"

@@ -7,7 +7,13 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n libgl-dev
   libgtest-dev libbenchmark-dev clang-format clang-tidy
-  fonts-ipafont-gothic fonts-liberation2
+  clang-14 libclang-rt-14-dev
+  fonts-ipafont-gothic fonts-liberation2 fonts-dejavu-core
+  # Speaking aloud: Qt TextToSpeech with the offline flite engine. The
+  # declarative headers only provide QtQmlIntegration, which the
+  # TextToSpeech headers include. (scripts/make_ipa.py also needs espeak-ng;
+  # neither the build nor the tests do.)
+  qt6-speech-dev qt6-speech-flite-plugin qt6-declarative-dev
   poppler-utils
 )
 

@@ -1,17 +1,95 @@
-#include "app/splash.h"
+#include "app/splashwindow.h"
+#include "base/userfolder.h"
 #include "quiz/quizwindow.h"
+#include "ui/accessiblenames.h"
+#include "ui/desktopstyle.h"
 #include "ui/fonts.h"
+#include "ui/platform.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
+
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+
+// Where an installation puts the shipped files, relative to the executable.
+#ifndef LUMO_INSTALLED_DATA_FROM_EXECUTABLE
+#define LUMO_INSTALLED_DATA_FROM_EXECUTABLE "../share/lumo-english"
+#endif
+
+namespace {
+
+QWidget* loadMainWindow()
+{
+    const QString problem = lumo::settleProgramFolder(QStringLiteral(LUMO_INSTALLED_DATA_FROM_EXECUTABLE));
+    if (!problem.isEmpty())
+        lumo::dialogs().notice(nullptr, problem);
+    auto* window = new lumo::QuizWindow;
+    // For automated runs of the whole program only: LUMO_TEST_CLOSE_AFTER_MS
+    // closes the main window that many milliseconds after it loads, which
+    // runs the ordinary save-and-end sequence.
+    bool closeAfterIsSet = false;
+    const int closeAfter = qEnvironmentVariableIntValue("LUMO_TEST_CLOSE_AFTER_MS", &closeAfterIsSet);
+    if (closeAfterIsSet)
+        QTimer::singleShot(closeAfter, window, &QWidget::close);
+    return window;
+}
+
+// For start-up measurements only (bench/startup.sh): when
+// LUMO_TEST_LAUNCHED_AT_US holds the launch time in microseconds since the
+// epoch, the program writes to stderr how long after it the splash's first
+// paint was done.
+class FirstPaintReport final : public QObject {
+  public:
+    FirstPaintReport(qint64 launchedAtUs, QObject* parent) : QObject(parent), m_launchedAtUs(launchedAtUs) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            // Reported once the paint event has been handled and flushed.
+            QTimer::singleShot(0, this, [this] { report(); });
+        }
+        return false;
+    }
+
+  private:
+    void report() const
+    {
+        using namespace std::chrono;
+        const qint64 now = duration_cast<microseconds>(system_clock::now().time_since_epoch()).count();
+        // The processor time spent so far tells a slow start from a busy machine.
+        const double processorMs = 1000.0 * static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
+        std::fprintf(stderr, "splash painted after %.1f ms (processor %.1f ms)\n",
+                     static_cast<double>(now - m_launchedAtUs) / 1000.0, processorMs);
+    }
+
+    qint64 m_launchedAtUs;
+};
+
+void reportFirstPaintWhenAsked(QWidget* splash)
+{
+    bool isSet = false;
+    const qint64 launchedAt = qEnvironmentVariable("LUMO_TEST_LAUNCHED_AT_US").toLongLong(&isSet);
+    if (isSet)
+        splash->installEventFilter(new FirstPaintReport(launchedAt, splash));
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lumo-English"));
     Q_INIT_RESOURCE(assets);
+    QApplication::setStyle(new lumo::DesktopStyle);
     lumo::useProgramFont();
+    lumo::nameControlsOfEveryWindow();
 
     // Japanese texts on the standard buttons of message boxes and dialogs.
     QTranslator qtTranslator;
@@ -21,7 +99,8 @@ int main(int argc, char* argv[])
 
     // The main window ends the program itself (its save-and-end sequence).
     QApplication::setQuitOnLastWindowClosed(false);
-    auto* splash = new lumo::Form2([] { return static_cast<QWidget*>(new lumo::QuizWindow); });
+    auto* splash = new lumo::SplashWindow(loadMainWindow);
+    reportFirstPaintWhenAsked(splash);
     splash->show();
     return QApplication::exec();
 }

@@ -18,18 +18,18 @@ Step stepOf(Direction direction)
 
 } // namespace
 
-void Crossword::CrossMake()
+void Crossword::generate()
 {
-    GridClear();
+    clearGrid();
     for (int row = 1; row <= kGridSize; ++row) {
         for (int col = 1; col <= kGridSize; ++col) {
-            YokoSet(row, col);
-            TateSet(row, col);
+            placeAcross(row, col);
+            placeDown(row, col);
         }
     }
 }
 
-void Crossword::YokoSet(int row, int col)
+void Crossword::placeAcross(int row, int col)
 {
     if (cellState(row, col - 1) == kFilled || cellState(row, col) == kBlocked)
         return;
@@ -38,7 +38,7 @@ void Crossword::YokoSet(int row, int col)
         ++room;
     if (room < 3)
         return;
-    const QString word = WordFind(row, col, Direction::Across);
+    const QString word = findWord(row, col, Direction::Across);
     if (word.isEmpty())
         return;
     const int length = int(word.size());
@@ -50,7 +50,7 @@ void Crossword::YokoSet(int row, int col)
     setState(row, col + length, kBlocked);
 }
 
-void Crossword::TateSet(int row, int col)
+void Crossword::placeDown(int row, int col)
 {
     if (cellState(row - 1, col) == kFilled)
         return;
@@ -59,7 +59,7 @@ void Crossword::TateSet(int row, int col)
         ++room;
     if (room < 3)
         return;
-    const QString word = WordFind(row, col, Direction::Down);
+    const QString word = findWord(row, col, Direction::Down);
     if (word.isEmpty())
         return;
     const int length = int(word.size());
@@ -74,7 +74,7 @@ void Crossword::TateSet(int row, int col)
     setState(row + length + 1, col, kBlocked);
 }
 
-QString Crossword::WordFind(int row, int col, Direction direction)
+QString Crossword::findWord(int row, int col, Direction direction)
 {
     const Step step = stepOf(direction);
     // Perpendicular neighbours of a letter position.
@@ -111,12 +111,12 @@ QString Crossword::WordFind(int row, int col, Direction direction)
         int number = 0;
         if (direction == Direction::Across) {
             number = ++m_yokoCount;
-            m_yokoKagi[number] = entry.jap;
-            m_yokoAns[number] = entry.eng;
+            m_acrossClues[number] = entry.jap;
+            m_acrossAnswers[number] = entry.eng;
         } else {
             number = ++m_tateCount;
-            m_tateKagi[number] = entry.jap;
-            m_tateAns[number] = entry.eng;
+            m_downClues[number] = entry.jap;
+            m_downAnswers[number] = entry.eng;
         }
         const TwipsRect start = m_cells[cellIndex(row, col)].rect;
         const int x = direction == Direction::Across ? start.left - 250 : start.left + 50;

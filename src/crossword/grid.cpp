@@ -1,6 +1,6 @@
 #include "crossword/grid.h"
 
-#include "app/random.h"
+#include "base/random.h"
 
 #include <QStringList>
 
@@ -23,10 +23,10 @@ std::optional<NumberMark> parseNumberMark(const QString& entry)
 
 Crossword::Crossword(TwipsRect templateCell) : m_template(templateCell)
 {
-    GridClear();
+    clearGrid();
 }
 
-void Crossword::GridClear()
+void Crossword::clearGrid()
 {
     for (auto& row : m_cellState)
         row.fill(kBlocked);
@@ -44,7 +44,7 @@ void Crossword::GridClear()
             m_answerChar[row][col] = QStringLiteral("*");
         }
     }
-    for (Records* records : {&m_numberMark, &m_tateKagi, &m_yokoKagi})
+    for (Records* records : {&m_numberMark, &m_downClues, &m_acrossClues})
         records->fill(QString());
     m_tateCount = 0;
     m_yokoCount = 0;
@@ -88,8 +88,8 @@ QString numberedLines(const Crossword& grid, Direction direction, bool answers)
     const bool across = direction == Direction::Across;
     const int count = across ? grid.yokoCount() : grid.tateCount();
     for (int k = 1; k <= count; ++k) {
-        const QString& item =
-            answers ? (across ? grid.yokoAns(k) : grid.tateAns(k)) : (across ? grid.yokoKagi(k) : grid.tateKagi(k));
+        const QString& item = answers ? (across ? grid.acrossAnswer(k) : grid.downAnswer(k))
+                                      : (across ? grid.acrossClue(k) : grid.downClue(k));
         text += QString::number(k);
         text += QStringLiteral(", ");
         text += item;

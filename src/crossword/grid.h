@@ -88,16 +88,16 @@ class Crossword {
     void setWords(WordList words) { m_words = std::move(words); }
 
     // Resets every cell, the placement state and the per-puzzle records.
-    void GridClear();
-    // GridClear, then tries an across and then a down word at every
+    void clearGrid();
+    // clearGrid, then tries an across and then a down word at every
     // position, row by row.
-    void CrossMake();
+    void generate();
     // Try to start an across / a down word at (row, col), 1..12.
-    void YokoSet(int row, int col);
-    void TateSet(int row, int col);
+    void placeAcross(int row, int col);
+    void placeDown(int row, int col);
     // The first unused word that fits the slot, recorded, numbered and with
     // its number cell prepared; empty when none fits. Writes no letters.
-    QString WordFind(int row, int col, Direction direction);
+    QString findWord(int row, int col, Direction direction);
 
     // Positions 0..20 in both directions; anything further reads as blocked.
     int cellState(int row, int col) const;
@@ -112,10 +112,10 @@ class Crossword {
     int yokoCount() const { return m_yokoCount; }
     int tateCount() const { return m_tateCount; }
     // 1-based, up to the counts.
-    const QString& yokoKagi(int k) const { return m_yokoKagi.at(k); }
-    const QString& yokoAns(int k) const { return m_yokoAns.at(k); }
-    const QString& tateKagi(int k) const { return m_tateKagi.at(k); }
-    const QString& tateAns(int k) const { return m_tateAns.at(k); }
+    const QString& acrossClue(int k) const { return m_acrossClues.at(k); }
+    const QString& acrossAnswer(int k) const { return m_acrossAnswers.at(k); }
+    const QString& downClue(int k) const { return m_downClues.at(k); }
+    const QString& downAnswer(int k) const { return m_downAnswers.at(k); }
     // 1-based, in placement order across both directions.
     const QString& numberMark(int m) const { return m_numberMark.at(m); }
     std::vector<NumberMark> numberMarks() const;
@@ -133,7 +133,7 @@ class Crossword {
     StateArray m_cellState{};
     CharArray m_answerChar;
     std::array<CellLook, kCellCount + 1> m_cells; // 1..144
-    Records m_yokoKagi, m_yokoAns, m_tateKagi, m_tateAns, m_numberMark;
+    Records m_acrossClues, m_acrossAnswers, m_downClues, m_downAnswers, m_numberMark;
     int m_yokoCount = 0;
     int m_tateCount = 0;
 };

@@ -1,7 +1,7 @@
 #include "crossword/wordfile.h"
 
-#include "app/module1.h"
-#include "app/random.h"
+#include "base/random.h"
+#include "base/strings.h"
 #include "data/richtext.h"
 #include "data/textfile.h"
 
@@ -11,6 +11,8 @@ namespace lumo::cross {
 
 std::optional<WordEntry> parseWordLine(QStringView line)
 {
+    if (line.size() > kMaxLineLength)
+        return std::nullopt; // no word and clue a learner wrote
     const qsizetype comma = line.indexOf(u',');
     if (comma < 2)
         return std::nullopt; // no comma, or a word shorter than two characters

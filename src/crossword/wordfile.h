@@ -30,6 +30,7 @@ using WordList = std::vector<WordEntry>;
 
 // One line of a word file. Lines without a comma, or whose first comma is the
 // first or second character, give nothing: a word has at least two characters.
+// Nor do lines over kMaxLineLength characters.
 std::optional<WordEntry> parseWordLine(QStringView line);
 
 // Every entry of a text, in order, at most kMaxWords.

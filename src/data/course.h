@@ -1,6 +1,8 @@
 #pragma once
 // Word-pair files: course files, history files and question sets share one
 // line format, English "," meaning, split at the first comma only.
+#include "data/textfile.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -19,10 +21,24 @@ struct CourseLines {
     QStringList meanings;   // List2, item i belongs to english[i]
     int withoutComma = 0;   // non-empty lines without a comma, left out
     bool truncated = false; // more than kMaxCoursePairs pairs; the rest left out
+    int tooLong = 0;        // lines over kMaxLineLength characters, left out
     int count() const { return static_cast<int>(english.size()); }
 };
 
 CourseLines parseCourse(QStringView text, CourseFilter filter);
+
+// The notices about lines a load left out, one sentence per line; empty when
+// every line was taken.
+QString courseLineProblems(const CourseLines& lines);
+
+// The entries of the course list "filelist.dat": every line, empty ones
+// included, except lines over kMaxLineLength characters; at most
+// kMaxCoursePairs entries. `problems` says what was left out.
+struct CourseList {
+    QStringList entries;
+    QString problems;
+};
+CourseList parseCourseList(QStringView text);
 
 // Head and note of a meaning: "りんご,ringo" gives りんご and ringo; a meaning
 // whose first comma is its first character, or that has none, is all head.

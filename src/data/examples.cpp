@@ -60,10 +60,15 @@ std::optional<QString> ExampleLookup::find(const QString& ex) const
             return std::nullopt;
         rest = rest.sliced(line.size() + 1); // the line, its CR and its LF
         if (line.contains(key)) {
+            // A line far longer than any sentence is cut; the match, at most
+            // 200 characters in, stays.
+            const QStringView shown =
+                line.first(std::min(line.size(), std::max<qsizetype>(kMaxLineLength, kBackOff + key.size())));
             QString stored;
-            const QStringView next = firstLine(rest);
-            stored.reserve(line.size() + kCrLf.size() + next.size());
-            stored.append(line).append(kCrLf).append(next);
+            QStringView next = firstLine(rest);
+            next = next.first(std::min<qsizetype>(next.size(), kMaxLineLength));
+            stored.reserve(shown.size() + kCrLf.size() + next.size());
+            stored.append(shown).append(kCrLf).append(next);
             return stored;
         }
         if (rest.isEmpty())

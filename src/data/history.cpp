@@ -1,6 +1,6 @@
 #include "data/history.h"
 
-#include "app/clock.h"
+#include "base/clock.h"
 
 #include <QStringView>
 
@@ -59,6 +59,21 @@ QString HistorySaveResult::errors() const
     if (!training.ok)
         messages.append(training.error);
     return messages.join(u'\n');
+}
+
+QString HistorySaveResult::message() const
+{
+    if (ok())
+        return {};
+    QStringList lines{QStringLiteral("今回の学習の記録を保存できなかったファイルがあります。")};
+    const std::pair<const char*, const WriteResult*> files[] = {{kLastTrainingFile, &last}, {kTrainingFile, &training}};
+    for (const auto& [name, result] : files) {
+        if (result->ok)
+            lines.append(QStringLiteral("・「%1」には保存しました。").arg(QLatin1String(name)));
+        else
+            lines.append(QStringLiteral("・") + result->error + QStringLiteral("このファイルは以前のままです。"));
+    }
+    return lines.join(u'\n');
 }
 
 HistorySaveResult saveHistory(const QString& folder, const QString& history)

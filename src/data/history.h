@@ -34,6 +34,9 @@ struct HistorySaveResult {
     bool ok() const { return last.ok && training.ok; }
     // The messages of the failed writes, one per line; empty when both worked.
     QString errors() const;
+    // What the learner is told at exit: for each file whether it took the
+    // run, and why not; empty when both did.
+    QString message() const;
 };
 HistorySaveResult saveHistory(const QString& folder, const QString& history);
 

@@ -1,10 +1,18 @@
 #include "data/textfile.h"
 
+#include "data/durablefile.h"
+#include "data/fileproblems.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QSet>
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace lumo {
 namespace {
@@ -62,41 +70,131 @@ void fixControls(QString& text)
 
 } // namespace
 
-Decoded decodeCp932(QByteArrayView bytes)
+namespace {
+
+// How many bytes the character starting at `i` takes: two for a lead byte
+// followed by a trail byte, one otherwise.
+qsizetype characterLength(QByteArrayView bytes, qsizetype i)
 {
-    Decoded result;
+    return isLeadByte(static_cast<unsigned char>(bytes[i])) && i + 1 < bytes.size() &&
+                   isTrailByte(static_cast<unsigned char>(bytes[i + 1]))
+               ? 2
+               : 1;
+}
+
+// Where to end a piece of about `size` bytes that starts at a character
+// boundary `from`: before the first byte below 0x40 at or after from + size.
+// Such a byte is never the second byte of a character, so it always starts
+// one. Without one the piece runs to the end.
+qsizetype pieceEnd(QByteArrayView bytes, qsizetype from, qsizetype size)
+{
+    for (qsizetype i = from + size; i < bytes.size(); ++i)
+        if (static_cast<unsigned char>(bytes[i]) < 0x40)
+            return i;
+    return bytes.size();
+}
+
+class Cp932Decoder {
+  public:
+    explicit Cp932Decoder(Decoded& out) : m_out(out) {}
+
+    // Decodes bytes that start and end at character boundaries. A range that
+    // does not decode cleanly is halved at a character boundary until the
+    // bad characters stand alone; each becomes U+FFFD in its place, so the
+    // line breaks after it stay where they were. One bad byte costs a few
+    // halvings of its piece, not a character-by-character pass of the file.
+    void decode(QByteArrayView bytes)
     {
+        if (bytes.isEmpty())
+            return;
+        // A new converter each time: once it has seen an error it keeps
+        // reporting one, resetState() or not.
         QStringDecoder decoder(kCodec, QStringConverter::Flag::Stateless);
         Q_ASSERT(decoder.isValid());
-        result.text = decoder.decode(bytes);
-        if (!decoder.hasError()) {
-            fixControls(result.text);
-            return result;
+        QString text = decoder.decode(bytes);
+        if (!decoder.hasError() && !text.isEmpty()) {
+            fixControls(text);
+            m_out.text += text;
+            return;
         }
+        const qsizetype first = characterLength(bytes, 0);
+        if (first == bytes.size()) {
+            m_out.text += QChar(0xFFFD);
+            ++m_out.badBytes;
+            return;
+        }
+        // The character boundary nearest the middle, from the start.
+        qsizetype middle = first;
+        while (middle < bytes.size() / 2)
+            middle += characterLength(bytes, middle);
+        if (middle >= bytes.size())
+            middle = first;
+        decode(bytes.first(middle));
+        decode(bytes.sliced(middle));
     }
-    // Some bytes do not decode: the converter marks them with a control
-    // character and drops a cut-off lead byte at the end. Decode character by
-    // character instead, so each bad one becomes U+FFFD in its place and the
-    // line breaks after it stay where they were.
-    result.text.clear();
+
+  private:
+    Decoded& m_out;
+};
+
+} // namespace
+
+Decoded decodeCp932(QByteArrayView bytes)
+{
+    // Decoded in pieces, so that a bad byte only makes its own piece slow.
+    constexpr qsizetype kPieceBytes = 64 * 1024;
+    Decoded result;
     result.text.reserve(bytes.size());
-    for (qsizetype i = 0; i < bytes.size();) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        const qsizetype len =
-            isLeadByte(b) && i + 1 < bytes.size() && isTrailByte(static_cast<unsigned char>(bytes[i + 1])) ? 2 : 1;
-        QStringDecoder one(kCodec, QStringConverter::Flag::Stateless);
-        QString decoded = one.decode(bytes.sliced(i, len));
-        if (one.hasError() || decoded.isEmpty()) {
-            result.text += QChar(0xFFFD);
-            ++result.badBytes;
-        } else {
-            fixControls(decoded);
-            result.text += decoded;
-        }
-        i += len;
+    Cp932Decoder decoder(result);
+    for (qsizetype from = 0; from < bytes.size();) {
+        const qsizetype end = pieceEnd(bytes, from, kPieceBytes);
+        decoder.decode(bytes.sliced(from, end - from));
+        from = end;
     }
     return result;
 }
+
+namespace {
+
+// Whether `text` encodes without a loss: U+FFFD stands for bytes that could
+// not be read and surrogates for characters beyond the code page.
+bool encodesCleanly(QStringView text)
+{
+    for (const QChar c : text)
+        if (c.unicode() == 0xFFFD || c.isSurrogate())
+            return false;
+    QStringEncoder encoder(kCodec, QStringConverter::Flag::Stateless);
+    const QByteArray ignored = encoder.encode(text);
+    Q_UNUSED(ignored);
+    return !encoder.hasError();
+}
+
+// Appends to `out` the characters of `text` that cannot be encoded, in order
+// of appearance, each once. A range that does not encode is halved until
+// the bad characters stand alone, so a long text with one of them costs a
+// few halvings, not one conversion per character. A surrogate pair is one
+// character; a surrogate without its partner is one no file can hold.
+void findUnmappable(QStringView text, QSet<QString>& seen, QString& out)
+{
+    if (text.isEmpty() || encodesCleanly(text))
+        return;
+    const bool pair = text.size() == 2 && text[0].isHighSurrogate() && text[1].isLowSurrogate();
+    if (text.size() == 1 || pair) {
+        const QString one = text.toString();
+        if (!seen.contains(one)) {
+            seen.insert(one);
+            out += one;
+        }
+        return;
+    }
+    qsizetype middle = text.size() / 2;
+    if (text[middle].isLowSurrogate() && text[middle - 1].isHighSurrogate())
+        ++middle;
+    findUnmappable(text.first(middle), seen, out);
+    findUnmappable(text.sliced(middle), seen, out);
+}
+
+} // namespace
 
 Encoded encodeCp932(QStringView text)
 {
@@ -114,17 +212,8 @@ Encoded encodeCp932(QStringView text)
     const bool anyReplacement = text.contains(QChar(0xFFFD));
     if (!encoder.hasError() && !anyReplacement)
         return result;
-    // Find the characters that did not convert, one by one (error path only).
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        qsizetype len = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        QStringView one = text.mid(i, len);
-        QStringEncoder single(kCodec, QStringConverter::Flag::Stateless);
-        const QByteArray ignored = single.encode(one);
-        Q_UNUSED(ignored);
-        if ((single.hasError() || one.at(0).unicode() == 0xFFFD) && !result.unmappable.contains(one))
-            result.unmappable += one;
-        i += len - 1;
-    }
+    QSet<QString> seen;
+    findUnmappable(text, seen, result.unmappable);
     if (result.unmappable.isEmpty())
         result.unmappable = QStringLiteral("?");
     result.bytes.clear();
@@ -152,6 +241,15 @@ QString toCp932LookAlikes(QString text)
 QString toStorableText(const QString& text, QChar replacement)
 {
     QString result = toCp932LookAlikes(text);
+    // Surrogates without their partner first, so that what the encoder
+    // lists below are whole characters only.
+    for (qsizetype i = 0; i < result.size(); ++i) {
+        const QChar c = result.at(i);
+        if (c.isHighSurrogate() && i + 1 < result.size() && result.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            result[i] = replacement;
+    }
     const Encoded encoded = encodeCp932(result);
     for (qsizetype i = 0; i < encoded.unmappable.size(); ++i) {
         const bool pair = encoded.unmappable.at(i).isHighSurrogate() && i + 1 < encoded.unmappable.size();
@@ -164,25 +262,57 @@ QString toStorableText(const QString& text, QChar replacement)
 TextFile readTextFile(const QString& path)
 {
     TextFile result;
-    QFileInfo info(path);
-    if (!info.exists() || info.isDir()) {
-        result.status = TextFile::Status::Missing;
+    const auto fail = [&result](TextFile::Status status, int error = 0) {
+        result.status = status;
+        result.error = error;
         return result;
+    };
+    // Opened without waiting, so that a pipe in the place of a file cannot
+    // hold the program up; anything but a plain file is refused.
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = name.isEmpty() ? -1 : ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = name.isEmpty() ? ENOENT : errno;
+        switch (error) {
+        case ENOENT:
+        case ENOTDIR: return fail(TextFile::Status::Missing);
+        case EACCES:
+        case EPERM: return fail(TextFile::Status::NoPermission);
+        case EISDIR: return fail(TextFile::Status::Folder);
+        default: return fail(TextFile::Status::Unreadable, error);
+        }
     }
-    if (info.size() > kMaxTextFileBytes) {
-        result.status = TextFile::Status::TooLarge;
-        return result;
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    struct stat status {};
+    if (::fstat(fd, &status) != 0)
+        return fail(TextFile::Status::Unreadable, errno);
+    if (S_ISDIR(status.st_mode))
+        return fail(TextFile::Status::Folder);
+    if (!S_ISREG(status.st_mode))
+        return fail(TextFile::Status::NotAFile);
+    if (status.st_size > kMaxTextFileBytes)
+        return fail(TextFile::Status::TooLarge);
+    QByteArray bytes(qsizetype(status.st_size), Qt::Uninitialized);
+    qsizetype done = 0;
+    for (;;) {
+        if (done == bytes.size())
+            bytes.resize(done + 64 * 1024); // the file grew while it was read
+        const ssize_t n = ::read(fd, bytes.data() + done, size_t(bytes.size() - done));
+        if (n < 0) {
+            if (errno == EINTR || errno == EAGAIN)
+                continue;
+            return fail(TextFile::Status::Unreadable, errno);
+        }
+        if (n == 0)
+            break;
+        done += n;
+        if (done > kMaxTextFileBytes)
+            return fail(TextFile::Status::TooLarge);
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.status = TextFile::Status::Unreadable;
-        return result;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.status = TextFile::Status::Unreadable;
-        return result;
-    }
+    bytes.truncate(done);
     Decoded decoded = decodeCp932(bytes);
     result.text = std::move(decoded.text);
     result.badBytes = decoded.badBytes;
@@ -190,20 +320,51 @@ TextFile readTextFile(const QString& path)
     return result;
 }
 
-QString readProblemMessage(const TextFile& file, const QString& path)
+namespace {
+
+QString statusMessage(const TextFile& file, const QString& path)
 {
-    const QString name = QFileInfo(path).fileName();
+    const QString name = displayName(path);
     switch (file.status) {
     case TextFile::Status::Ok: return {};
     case TextFile::Status::Missing: return QStringLiteral("ファイル「%1」が見つかりません。").arg(name);
-    case TextFile::Status::Unreadable: return QStringLiteral("ファイル「%1」を読み込めません。").arg(name);
-    case TextFile::Status::TooLarge: return QStringLiteral("ファイル「%1」は大きすぎるため読み込めません。").arg(name);
+    case TextFile::Status::Folder:
+        return QStringLiteral("「%1」はファイルではなくフォルダーのため、読み込めません。").arg(name);
+    case TextFile::Status::NoPermission:
+        return QStringLiteral("ファイル「%1」を読み込む権限がないため、読み込めません。").arg(name);
+    case TextFile::Status::NotAFile:
+        return QStringLiteral("「%1」は普通のファイルではないため、読み込めません。").arg(name);
+    case TextFile::Status::Unreadable:
+        return QStringLiteral("ファイル「%1」を読み込めません：%2。").arg(name, causeOfError(file.error));
+    case TextFile::Status::TooLarge:
+        return QStringLiteral("ファイル「%1」は %2 MB を超えているため、読み込めません。")
+            .arg(name)
+            .arg(kMaxTextFileBytes / (1024 * 1024));
     case TextFile::Status::BadBytes:
         return QStringLiteral("ファイル「%1」に読めない文字が %2 か所あり、「\uFFFD」に置き換えました。")
             .arg(name)
             .arg(file.badBytes);
     }
     return {};
+}
+
+} // namespace
+
+QString readProblemMessage(const TextFile& file, const QString& path)
+{
+    QString message = statusMessage(file, path);
+    if (file.cutLines > 0)
+        message += QStringLiteral("「%1」の %2 文字を超える行 %3 行は、途中までを表示します。")
+                       .arg(displayName(path))
+                       .arg(kMaxShownLineLength)
+                       .arg(file.cutLines);
+    return message;
+}
+
+QString writeProblemMessage(const QString& path, int errorNumber)
+{
+    return QStringLiteral("ファイル「%1」に保存できませんでした：%2。")
+        .arg(displayName(path), causeOfError(errorNumber));
 }
 
 namespace {
@@ -217,13 +378,22 @@ WriteResult unmappableError(const QString& path, const QString& chars)
         named.append(QStringLiteral("「%1」(U+%2)")
                          .arg(QString::fromUcs4(reinterpret_cast<const char32_t*>(&code), 1),
                               QString::number(code, 16).toUpper().rightJustified(4, u'0')));
+    // At most a handful, so the message stays on the screen.
+    constexpr qsizetype kShown = 10;
+    if (named.size() > kShown) {
+        const qsizetype more = named.size() - kShown;
+        named.resize(kShown);
+        named.append(QStringLiteral("ほか %1 文字").arg(more));
+    }
     return {false, QStringLiteral("ファイル「%1」に保存できない文字があります：%2")
-                       .arg(QFileInfo(path).fileName(), named.join(QStringLiteral("、")))};
+                       .arg(displayName(path), named.join(QStringLiteral("、")))};
 }
 
-WriteResult fileError(const QString& path, const QString& reason)
+WriteResult written(const QString& path, int errorNumber)
 {
-    return {false, QStringLiteral("ファイル「%1」に書き込めません。（%2）").arg(path, reason)};
+    if (errorNumber == 0)
+        return {};
+    return {false, writeProblemMessage(path, errorNumber)};
 }
 
 } // namespace
@@ -233,17 +403,12 @@ WriteResult writeTextFile(const QString& path, QStringView text)
     const Encoded encoded = encodeCp932(text);
     if (!encoded.ok())
         return unmappableError(path, encoded.unmappable);
-    return writeFileBytes(path, encoded.bytes);
+    return written(path, replaceFileBytes(path, encoded.bytes));
 }
 
 WriteResult writeFileBytes(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fileError(path, file.errorString());
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return fileError(path, file.errorString());
-    return {};
+    return written(path, replaceFileBytes(path, bytes));
 }
 
 WriteResult appendLineAtomically(const QString& path, QStringView line)
@@ -252,14 +417,14 @@ WriteResult appendLineAtomically(const QString& path, QStringView line)
     if (!encoded.ok())
         return unmappableError(path, encoded.unmappable);
     QByteArray bytes;
-    QFile existing(path);
-    if (existing.exists()) {
-        if (!existing.open(QIODevice::ReadOnly))
-            return fileError(path, existing.errorString());
-        bytes = existing.readAll();
-        if (existing.error() != QFileDevice::NoError)
-            return fileError(path, existing.errorString());
-        existing.close();
+    if (QFileInfo::exists(path)) {
+        // The existing bytes are kept exactly, whatever they hold.
+        QFile file(path);
+        if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+            return written(path, QFileInfo(path).isDir() ? EISDIR : EACCES);
+        bytes = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            return written(path, EIO);
     }
     if (!bytes.isEmpty() && !bytes.endsWith('\n') && !bytes.endsWith('\r'))
         bytes += "\r\n";
@@ -273,24 +438,12 @@ WriteResult appendTextFile(const QString& path, QStringView text)
     const Encoded encoded = encodeCp932(text);
     if (!encoded.ok())
         return unmappableError(path, encoded.unmappable);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return fileError(path, file.errorString());
-    const qint64 before = file.size();
-    if (file.write(encoded.bytes) != encoded.bytes.size() || !file.flush()) {
-        const QString reason = file.errorString();
-        file.resize(before); // leave no half-written tail behind
-        return fileError(path, reason);
-    }
-    return {};
+    return written(path, appendFileBytes(path, encoded.bytes));
 }
 
 WriteResult touchFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return fileError(path, file.errorString());
-    return {};
+    return written(path, createFileIfMissing(path));
 }
 
 QStringList splitLines(QStringView text)
@@ -317,6 +470,32 @@ QString withCrLf(QStringView text)
         } else {
             result += c;
         }
+    }
+    return result;
+}
+
+QString withLinesCut(QStringView text, qsizetype maxLength, int& cutLines)
+{
+    cutLines = 0;
+    QString result;
+    result.reserve(text.size());
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    while (start < n) {
+        qsizetype end = start;
+        while (end < n && text[end] != u'\r' && text[end] != u'\n')
+            ++end;
+        if (end - start > maxLength) {
+            ++cutLines;
+            result.append(text.sliced(start, maxLength));
+        } else {
+            result.append(text.sliced(start, end - start));
+        }
+        qsizetype next = end;
+        if (next < n)
+            next += text[next] == u'\r' && next + 1 < n && text[next + 1] == u'\n' ? 2 : 1;
+        result.append(text.sliced(end, next - end));
+        start = next;
     }
     return result;
 }

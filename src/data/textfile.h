@@ -34,29 +34,48 @@ QString toCp932LookAlikes(QString text);
 // 932 cannot hold replaced by `replacement`, so that it can always be written.
 QString toStorableText(const QString& text, QChar replacement = u'?');
 
+// Longest line the readers of word pairs, courses and proverbs take: longer
+// lines are no text a learner wrote and are left out (or cut) with a notice
+// rather than shown, since a text box laying out a line of megabytes stops
+// answering.
+inline constexpr int kMaxLineLength = 1000;
+
+// Longest line a text box shows; a text box loading a file cuts longer lines
+// (laying out a line of megabytes would hold the window up for minutes).
+inline constexpr int kMaxShownLineLength = 10000;
+
+// The text with every line over `maxLength` characters cut to that length;
+// `cutLines` is set to how many were cut.
+QString withLinesCut(QStringView text, qsizetype maxLength, int& cutLines);
+
 // Largest text file the program reads; bigger files are refused.
 inline constexpr qint64 kMaxTextFileBytes = qint64(64) * 1024 * 1024;
 
 struct TextFile {
-    enum class Status { Ok, Missing, Unreadable, TooLarge, BadBytes };
+    enum class Status { Ok, Missing, Folder, NoPermission, NotAFile, Unreadable, TooLarge, BadBytes };
     QString text; // empty unless Ok or BadBytes
     Status status = Status::Ok;
     qsizetype badBytes = 0; // with BadBytes: how many were replaced by U+FFFD
+    int error = 0;          // with Unreadable: the system's error number
+    int cutLines = 0;       // lines a text box cut to kMaxShownLineLength when it loaded the file
     bool usable() const { return status == Status::Ok || status == Status::BadBytes; }
 };
 TextFile readTextFile(const QString& path);
 
-// A Japanese sentence describing a read problem with `path`, empty when Ok.
+// A Japanese sentence describing a read problem with `path` (and the lines
+// a text box cut), empty when Ok.
 QString readProblemMessage(const TextFile& file, const QString& path);
 
 struct WriteResult {
     bool ok = true;
     QString error; // Japanese description naming the file when !ok
 };
-// Replaces the file atomically (temporary file, then rename). Nothing is
-// written when the text holds characters code page 932 cannot hold.
+// Replaces the file in one step (see durablefile.h): a failure at any point,
+// a crash or a kill leaves the old file as it was. Nothing is written when
+// the text holds characters code page 932 cannot hold.
 WriteResult writeTextFile(const QString& path, QStringView text);
-// Appends the text to the file (created when missing) in one write.
+// Appends the text to the file (created when missing): afterwards the file
+// is either as it was or as it was followed by the whole text.
 WriteResult appendTextFile(const QString& path, QStringView text);
 // Replaces the file atomically with `bytes` as they are (for files kept
 // in another encoding, such as word lists written for other programs).
@@ -66,8 +85,12 @@ WriteResult writeFileBytes(const QString& path, const QByteArray& bytes);
 // a last line without its line break gets one first. The existing bytes are
 // kept exactly as they are.
 WriteResult appendLineAtomically(const QString& path, QStringView line);
-// Creates an empty file when none exists; leaves an existing one unchanged.
+// Creates an empty file when nothing exists at `path`; leaves anything
+// already there (a file that cannot be read, even a folder) for the reader
+// to report.
 WriteResult touchFile(const QString& path);
+// The sentence for a failed write of `path` with the system's error number.
+QString writeProblemMessage(const QString& path, int errorNumber);
 
 // Splits text into lines the way the program reads files line by line: a
 // line ends at CR LF, a lone CR or a lone LF; a last line without a break

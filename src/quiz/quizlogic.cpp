@@ -1,7 +1,7 @@
 #include "quiz/quizlogic.h"
 
-#include "app/module1.h"
-#include "app/random.h"
+#include "base/random.h"
+#include "base/strings.h"
 
 #include <limits>
 

@@ -1,7 +1,7 @@
 #include "quiz/quizsession.h"
 
-#include "app/module1.h"
-#include "app/random.h"
+#include "base/random.h"
+#include "base/strings.h"
 #include "data/course.h"
 #include "data/history.h"
 #include "data/sorting.h"

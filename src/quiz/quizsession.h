@@ -103,8 +103,9 @@ class QuizSession {
     // form the judgement is recorded in the history with `today`.
     Judgement judge(const QString& typed, QDate today);
 
-    // The meaning of the question at the current position.
+    // The meaning and the English of the question at the current position.
     const QString& currentMeaning() const { return slot(m_current).meaning; }
+    const QString& currentEnglish() const { return slot(m_current).english; }
     enum class AfterReveal { SelfGrade, AdvanceByTimer, EndOfPass };
     // The translation direction's judging, once the current meaning is shown:
     // moves past the question and tells what comes next.

@@ -8,6 +8,8 @@
 //   quizwindow_runs.cpp      runs, judging, end of a pass, direction, shuffle
 //   quizwindow_letters.cpp   on-screen letter buttons and the answer box
 //   quizwindow_windows.cpp   history files, sounds, help and the other windows, ending
+//   quizwindow_speech.cpp    speaking the English, its phonetic spelling, the listening quiz
+//   quizwindow_review.cpp    today's review, the letter-by-letter comparison of a wrong answer
 //   quizwindow_exchange.cpp  word lists in and out (import and export items)
 //
 // Controls (objectName → role):
@@ -22,10 +24,14 @@
 //   CmdKeytre typing trainer · cmdCross crossword · CmdNew new selection · cmdNyuryoku training run
 //   cmdMondai question-form run · CmdChange direction switch · cmdSelect show selected questions · Command2 end
 //   Timer1 the translation direction's advance timer (1 s)
+//   cmdHatuon 発音: speak the English · lbHatuonKigou the judged English with its phonetic spelling
+//   lbCompare a wrong typed answer beside the right one, letter by letter
 // Menu items: see DESIGN.md.
 
 #include "quiz/quizlogic.h"
 #include "quiz/quizsession.h"
+#include "quiz/speaking.h"
+#include "review/todaysreview.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -46,10 +52,10 @@ class QTimer;
 namespace lumo {
 
 class RichTextBox;
-class FrmKeyTre;
-class FrmCross;
-class Engnyu;
-class FrmHelpX;
+class TypingTrainerWindow;
+class CrosswordWindow;
+class WordEntryWindow;
+class HelpWindow;
 class RecordWindow;
 
 class QuizWindow : public QMainWindow {
@@ -88,7 +94,7 @@ class QuizWindow : public QMainWindow {
     // Runs and judging.
     void startTraining();
     void startQuestions();
-    void showNextQuestion();
+    void showNextQuestion(const QStringList& sayFirst = {});
     void judgeClicked();
     void judgeTypedAnswer();
     void revealMeaning();
@@ -123,12 +129,29 @@ class QuizWindow : public QMainWindow {
     // the word list would, and says how many were added.
     void pickWords(const std::vector<std::pair<QString, QString>>& words);
 
+    // Speaking the English and its phonetic spelling.
+    void buildSpeechControls(QWidget* client);
+    void addSpeechMenuItems(QMenu* options);
+    void say(const QStringList& texts);
+    void speakCurrentWord();
+    void showWordMenu(QListWidget* list, const QPoint& pos);
+    void speakWordMenuRow();
+    void showPhoneticSpelling(const QString& english);
+    // Today's review (quizwindow_review.cpp).
+    void pickTodaysReview();
+    void askReviewLimit();
+    // After a wrong typed answer: the answer beside the right one, letter by letter.
+    void showAnswerComparison(const QString& typed, const QString& right);
+    void hideAnswerComparison();
+
     QuizSession m_session;
+    SpeakingRules m_speaking;
     LetterLayout m_letters;
     QString m_programFolder;
     bool m_soundOn = true;
     int m_litKey = 0; // 1 + the letter button lit by the last typed key, 0 for none
     bool m_ending = false;
+    int m_reviewLimit = kDefaultReviewLimit; // words today's review picks at most
 
     // Controls (see the table above).
     QListWidget* m_courseList = nullptr;
@@ -165,12 +188,17 @@ class QuizWindow : public QMainWindow {
     QPushButton* m_endButton = nullptr;
     QTimer* m_advanceTimer = nullptr;
     QAction* m_soundItem = nullptr;
+    QPushButton* m_speakButton = nullptr;
+    QLabel* m_phoneticLabel = nullptr;
+    QMenu* m_wordMenu = nullptr; // the word lists' context menu
+    int m_wordMenuRow = -1;      // the row it was opened on
+    QLabel* m_comparisonLabel = nullptr;
 
     // The other windows, while they are open.
-    QPointer<FrmKeyTre> m_typingTrainer;
-    QPointer<FrmCross> m_crossword;
-    QPointer<Engnyu> m_wordEntry;
-    QPointer<FrmHelpX> m_help;
+    QPointer<TypingTrainerWindow> m_typingTrainer;
+    QPointer<CrosswordWindow> m_crossword;
+    QPointer<WordEntryWindow> m_wordEntry;
+    QPointer<HelpWindow> m_help;
     QPointer<RecordWindow> m_record;
 };
 

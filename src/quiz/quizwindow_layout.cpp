@@ -1,12 +1,13 @@
 // QuizWindow: controls, menus and start-up.
 #include "quiz/quizwindow.h"
 
-#include "app/programfolder.h"
+#include "base/programfolder.h"
 #include "data/course.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
-#include "ui/richtextbox.h"
 #include "ui/twips.h"
+#include "ui/wrappingbutton.h"
+#include "widgets/richtextbox.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -41,7 +42,8 @@ QLabel* label(QWidget* parent, const char* name, const QString& caption, QRect t
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, QRect twips)
 {
-    auto* b = control<QPushButton>(parent, name, twips.x(), twips.y(), twips.width(), twips.height());
+    // A caption too wide for its button at a larger scale or font wraps.
+    auto* b = control<WrappingButton>(parent, name, twips.x(), twips.y(), twips.width(), twips.height());
     b->setText(caption);
     b->setFocusPolicy(Qt::TabFocus);
     return b;
@@ -159,9 +161,20 @@ void QuizWindow::buildControls()
     m_showSelectionButton =
         button(client, "cmdSelect", QStringLiteral("問題選択単語表示"), QRect(8325, 5265, 975, 465));
     m_endButton = button(client, "Command2", QStringLiteral("終了"), QRect(8325, 5760, 1005, 495));
+    // The side buttons at the readable size of the rest of the window; a
+    // caption longer than its button wraps onto a second line.
     for (QPushButton* b : {m_typingButton, m_crosswordButton, m_newSelectionButton, m_trainingButton, m_questionsButton,
                            m_directionButton, m_showSelectionButton})
-        b->setFont(uiFont(Face::Gothic, 7));
+        b->setFont(uiFont(Face::Gothic, 9));
+
+    buildSpeechControls(client);
+
+    // Below the letter buttons: after a wrong typed answer, that answer beside
+    // the right one, letter by letter.
+    m_comparisonLabel = label(client, "lbCompare", QString(), QRect(2070, 6420, 4380, 360), QColor(0, 0, 0),
+                              QColor(255, 255, 224), gothic);
+    m_comparisonLabel->setTextFormat(Qt::RichText);
+    m_comparisonLabel->hide();
 
     // The instructions lie over the answer area until a course is chosen.
     m_instructionsBox->raise();
@@ -253,14 +266,18 @@ void QuizWindow::buildMenus()
     m_soundItem->setCheckable(true);
     m_soundItem->setChecked(true);
     inert(option, "mnuBackColor", QStringLiteral("背景色(&B)"));
+    addSpeechMenuItems(option);
 
     QMenu* help = menu("mnuHelp", QStringLiteral("ヘルプ(&H)"));
     item(help, "mnuHelpSimple", QStringLiteral("簡易ヘルプ(&S)"), &QuizWindow::showSimpleHelp);
     item(help, "mnuHelpFull", QStringLiteral("詳細ヘルプ(&F)"), &QuizWindow::showFullHelp);
 
     // Added after the original menus: review and the learning record.
-    QMenu* review = menu("mnuReview", QStringLiteral("復習(&V)"));
-    item(review, "mnuRecord", QStringLiteral("学習記録(&L)"), &QuizWindow::showRecord);
+    QMenu* today = menu("mnuToday", QStringLiteral("今日の復習(&T)"));
+    item(today, "mnuTodayReview", QStringLiteral("今日復習する単語を選ぶ(&S)"), &QuizWindow::pickTodaysReview);
+    item(today, "mnuReviewLimit", QStringLiteral("一度に選ぶ数(&N)..."), &QuizWindow::askReviewLimit);
+    today->addSeparator()->setObjectName(QStringLiteral("mnuS3"));
+    item(today, "mnuRecord", QStringLiteral("学習記録(&L)"), &QuizWindow::showRecord);
 }
 
 // Start-up, step by step. Problems with the start-up files are listed in the
@@ -276,8 +293,10 @@ void QuizWindow::loadStartupFiles()
     {
         const QString path = m_programFolder + QStringLiteral("filelist.dat");
         const TextFile list = readTextFile(path);
-        m_courseList->addItems(splitLines(list.text));
+        const CourseList courses = parseCourseList(list.text);
+        m_courseList->addItems(courses.entries);
         problems.append(readProblemMessage(list, path));
+        problems.append(courses.problems);
     }
     problems.append(loadCourse(m_programFolder + QStringLiteral("eng-1-1.dat"), false));
     // The example text: the three files joined in order.
@@ -339,9 +358,21 @@ bool QuizWindow::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress) {
         const auto* keyEvent = static_cast<QKeyEvent*>(event);
         lightTypedKey(keyEvent->text());
+        const int key = keyEvent->key();
+        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
         // Enter in the course list chooses the current entry.
-        if (watched == m_courseList && (keyEvent->key() == Qt::Key_Return || keyEvent->key() == Qt::Key_Enter))
+        if (watched == m_courseList && enter)
             chooseCourse();
+        // Enter or Space on the current entry of a word list picks it, as a
+        // click does, so the quiz can be prepared without a mouse.
+        if ((enter || key == Qt::Key_Space) &&
+            (watched == m_meaningList || watched == m_englishList || watched == m_selectionList)) {
+            auto* list = static_cast<QListWidget*>(watched);
+            if (QListWidgetItem* item = list->currentItem()) {
+                emit list->itemClicked(item);
+                return true;
+            }
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -1,10 +1,10 @@
 // QuizWindow: quiz runs, judging, end of a pass, the direction switch and the shuffle.
 #include "quiz/quizwindow.h"
 
-#include "app/clock.h"
-#include "app/random.h"
+#include "base/clock.h"
+#include "base/random.h"
 #include "ui/platform.h"
-#include "ui/richtextbox.h"
+#include "widgets/richtextbox.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -36,16 +36,18 @@ void QuizWindow::startQuestions()
     showNextQuestion();
 }
 
-void QuizWindow::showNextQuestion()
+void QuizWindow::showNextQuestion(const QStringList& sayFirst)
 {
     m_selectionList->hide();
     const std::optional<QuizSession::ShownQuestion> shown = m_session.showPending();
     if (!shown) {
+        say(sayFirst);
         endPass();
         return;
     }
     m_numberBox->setText(QStringLiteral("問題  ") + QString::number(shown->number));
-    m_promptBox->setPlainText(shown->prompt);
+    const bool byEar = m_speaking.asksByEar(m_session.englishInput());
+    m_promptBox->setPlainText(byEar ? kListeningPrompt : shown->prompt);
     if (m_session.englishInput()) {
         if (shown->answer)
             m_resultBox->setPlainText(*shown->answer);
@@ -53,6 +55,8 @@ void QuizWindow::showNextQuestion()
         m_resultBox->setPlainText(shown->answer.value_or(QStringLiteral("日本語の意味を考えて下さい。")));
         m_exampleBox->setText(QStringLiteral("次の問題に進むためには判定ボタンをクリックして下さい。"));
     }
+    say(sayFirst +
+        m_speaking.questionShown(m_session.currentEnglish(), m_session.englishInput(), m_session.questionForm()));
     m_answerBox->clear();
     QCoreApplication::processEvents();
     m_answerBox->setFocus();
@@ -72,9 +76,16 @@ void QuizWindow::judgeClicked()
 
 void QuizWindow::judgeTypedAnswer()
 {
-    const QuizSession::Judgement j = m_session.judge(m_answerBox->text(), clock().today());
+    const QString typed = m_answerBox->text();
+    const QuizSession::Judgement j = m_session.judge(typed, clock().today());
+    if (j.correct)
+        hideAnswerComparison();
+    else
+        showAnswerComparison(typed, j.english);
     m_noteBox->setText(j.note);
     m_verdictLabel->setText(j.correct ? QStringLiteral("正解") : QStringLiteral("残念"));
+    showPhoneticSpelling(j.english);
+    const QStringList said = m_speaking.judged(j.english);
     showExample(j.example, j.english);
     playSound(j.correct ? QStringLiteral("sample3.wav") : QStringLiteral("sample2.wav"));
     if (m_session.questionForm())
@@ -82,10 +93,12 @@ void QuizWindow::judgeTypedAnswer()
     m_resultBox->setPlainText(j.english + u' ' + j.meaning);
     m_answerBox->clear();
     m_answerBox->setFocus();
-    if (j.passGoesOn)
-        showNextQuestion();
-    else
+    if (j.passGoesOn) {
+        showNextQuestion(said);
+    } else {
+        say(said);
         endPass();
+    }
 }
 
 void QuizWindow::revealMeaning()
@@ -93,6 +106,8 @@ void QuizWindow::revealMeaning()
     // The meaning goes into the answer box while its question is current, so
     // the letter guide still follows that question's English.
     m_answerBox->setText(m_session.currentMeaning());
+    showPhoneticSpelling(m_session.currentEnglish());
+    say(m_speaking.judged(m_session.currentEnglish()));
     switch (m_session.reveal()) {
     case QuizSession::AfterReveal::SelfGrade:
         m_judgeButton->setEnabled(false);
@@ -131,6 +146,7 @@ void QuizWindow::advanceTick()
     if (!next)
         return;
     m_promptBox->setPlainText(next->prompt);
+    say(m_speaking.questionShown(next->prompt, m_session.englishInput(), m_session.questionForm()));
     m_answerBox->clear();
     if (next->answer)
         m_resultBox->setPlainText(*next->answer);
@@ -176,6 +192,7 @@ void QuizWindow::switchDirection()
         clearSelection();
     const bool englishInput = !m_session.englishInput();
     m_session.setEnglishInput(englishInput);
+    hideAnswerComparison();
     m_directionButton->setText(englishInput ? QStringLiteral("和訳考察") : QStringLiteral("英文入力"));
     m_meaningList->setVisible(englishInput);
     m_englishList->setVisible(!englishInput);

@@ -3,7 +3,7 @@
 
 #include "data/course.h"
 #include "ui/platform.h"
-#include "ui/richtextbox.h"
+#include "widgets/richtextbox.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -26,11 +26,8 @@ QString QuizWindow::loadCourse(const QString& path, bool wrongAnswersOnly)
     QStringList problems;
     if (file.status != TextFile::Status::Ok)
         problems.append(readProblemMessage(file, path));
-    if (lines.withoutComma > 0)
-        problems.append(
-            QStringLiteral("カンマのない行が %1 行あったため、その行は読み込みませんでした。").arg(lines.withoutComma));
-    if (lines.truncated)
-        problems.append(QStringLiteral("単語が多すぎるため、最初の %1 語だけを読み込みました。").arg(kMaxCoursePairs));
+    problems.append(courseLineProblems(lines));
+    problems.removeAll(QString());
     return problems.join(u'\n');
 }
 
@@ -104,10 +101,12 @@ void QuizWindow::askNewSelection()
 void QuizWindow::clearSelection()
 {
     m_session.discardSelection();
+    m_speaking.forget();
     m_countBox->setText(QStringLiteral("0"));
     m_promptBox->setPlainText(QStringLiteral("左下のリストから問題を選択して下さい"));
     m_selectionList->hide();
     m_spareTextBox->hide();
+    hideAnswerComparison();
 }
 
 void QuizWindow::startNewChallenge()

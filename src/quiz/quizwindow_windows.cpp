@@ -1,13 +1,13 @@
 // QuizWindow: history files, options, help and the other windows, ending the program.
 #include "quiz/quizwindow.h"
 
-#include "crossword/frmcross.h"
-#include "data/engnyu.h"
+#include "crossword/crosswordwindow.h"
 #include "data/history.h"
-#include "help/frmhelpx.h"
+#include "help/helpwindow.h"
 #include "record/recordwindow.h"
-#include "typing/frmkeytre.h"
+#include "typing/typingtrainerwindow.h"
 #include "ui/platform.h"
+#include "wordentry/wordentrywindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -77,9 +77,8 @@ void QuizWindow::saveAndEnd()
         return;
     m_ending = true;
     const HistorySaveResult saved = saveHistory(m_programFolder, m_session.history());
-    for (const WriteResult& result : {saved.last, saved.training})
-        if (!result.ok)
-            dialogs().notice(this, result.error + QStringLiteral("\n学習の記録は保存されませんでした。"));
+    if (!saved.ok())
+        dialogs().notice(this, saved.message());
     for (QWidget* window : std::initializer_list<QWidget*>{m_typingTrainer, m_crossword, m_wordEntry, m_help, m_record})
         if (window)
             window->close();

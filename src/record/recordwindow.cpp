@@ -1,7 +1,7 @@
 #include "record/recordwindow.h"
 
-#include "app/clock.h"
-#include "app/programfolder.h"
+#include "base/clock.h"
+#include "base/programfolder.h"
 #include "data/history.h"
 #include "data/textfile.h"
 #include "record/recordcharts.h"

@@ -1,7 +1,7 @@
 #include "typing/courses.h"
 
-#include "app/module1.h"
-#include "app/random.h"
+#include "base/random.h"
+#include "base/strings.h"
 #include "data/textfile.h"
 
 #include <cstdint>
@@ -89,7 +89,7 @@ KanaList kanaList(Course course)
     }
 }
 
-void RandomLines(LineTables& t)
+void randomKeyLines(LineTables& t)
 {
     for (QString& s : t.hint)
         s.clear();
@@ -110,14 +110,14 @@ void mixedLines(LineTables& t, const QString& keys)
         t.text[line] += randomKeys(keys, 30);
 }
 
-int WordPick(const QString& text, int level, int start, LineTables& t)
+int pickCourseWords(const QString& text, int level, int start, LineTables& t)
 {
     int count = start;
     for (const QString& raw : splitLines(text)) {
         const QString line = trimSpaces(raw);
         // Every line costs a draw, taken or not.
         const auto r = static_cast<std::int16_t>(roundHalfEven(rnd().next() * 1000.0f));
-        if (line.isEmpty())
+        if (line.isEmpty() || line.size() > kMaxLineLength)
             continue;
         const qsizetype comma = line.indexOf(u',');
         const qsizetype w = comma < 0 ? 0 : comma + 1; // length up to and including the comma
@@ -144,8 +144,9 @@ int proverbLines(const QString& text, LineTables& t)
     const QStringList lines = splitLines(text + kCrLf);
     int count = 0;
     for (qsizetype i = 0; i + 1 < lines.size(); i += 2) {
-        const QString first = trimSpaces(lines[i]);
-        const QString second = trimSpaces(lines[i + 1]);
+        // A line no proverb reaches is cut, so the pairs stay in step.
+        const QString first = trimSpaces(lines[i].left(kMaxLineLength));
+        const QString second = trimSpaces(lines[i + 1].left(kMaxLineLength));
         if (count > 80 || first.isEmpty())
             break;
         ++count;
@@ -166,7 +167,7 @@ void vowelLines(LineTables& t)
     }
 }
 
-void KanaLines(QString romaji, QString kana, LineTables& t)
+void kanaLines(QString romaji, QString kana, LineTables& t)
 {
     int n = 0;
     while (!romaji.isEmpty() && n < kKanaLines) {
@@ -185,7 +186,7 @@ void KanaLines(QString romaji, QString kana, LineTables& t)
     }
 }
 
-void LineShuffle(int n, LineTables& t)
+void shuffleLines(int n, LineTables& t)
 {
     n = std::min(n, kMaxLines);
     for (int i = 1; i <= n; ++i) {
@@ -207,12 +208,12 @@ void fillBuiltInCourse(Course course, LineTables& t)
     case Course::Base3:
     case Course::Base4:
         t.text[1] = baseKeys(course);
-        RandomLines(t);
+        randomKeyLines(t);
         break;
     case Course::Base5: mixedLines(t, baseKeys(course)); break;
     case Course::KanaVowels:
         vowelLines(t);
-        LineShuffle(kKanaLines, t);
+        shuffleLines(kKanaLines, t);
         break;
     case Course::KanaA:
     case Course::KanaI:
@@ -221,8 +222,8 @@ void fillBuiltInCourse(Course course, LineTables& t)
     case Course::KanaO:
     case Course::KanaSpecial: {
         const KanaList lists = kanaList(course);
-        KanaLines(lists.romaji, lists.kana, t);
-        LineShuffle(kKanaLines, t);
+        kanaLines(lists.romaji, lists.kana, t);
+        shuffleLines(kKanaLines, t);
         break;
     }
     default: break; // the English courses read their files

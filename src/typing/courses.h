@@ -48,31 +48,33 @@ KanaList kanaList(Course course);
 
 // 基本１..４: line 1 is the row itself, lines 2..30 thirty random keys of it.
 // Clears the hints and reseeds the generator first.
-void RandomLines(LineTables& t);
+void randomKeyLines(LineTables& t);
 // 基本５: lines 1..30, thirty random keys each of the 基本５ keys.
 void mixedLines(LineTables& t, const QString& keys);
 
 // Takes words of a course file (its text followed by a line break) into the
 // lines after `start`: about every second line whose English part fits the
 // level (1: at most 5 letters, 2: at least 6, 3: at most 8), 40 at most.
-// Returns the new count. Lines without an English part are never taken.
-int WordPick(const QString& text, int level, int start, LineTables& t);
+// Returns the new count. Lines without an English part, and lines over
+// kMaxLineLength characters, are never taken.
+int pickCourseWords(const QString& text, int level, int start, LineTables& t);
 inline constexpr int kMaxWords = 40;
 
 // 英語上級: pairs of lines of the proverb file (English, then Japanese),
 // up to the first blank English line and at most 81 pairs; the English is
-// typed, the pair is the hint. Returns the count (not yet shuffled).
+// typed, the pair is the hint. Lines are cut to kMaxLineLength characters.
+// Returns the count (not yet shuffled).
 int proverbLines(const QString& text, LineTables& t);
 
 // ア行入力: 60 random vowels with their kana (not yet shuffled).
 void vowelLines(LineTables& t);
 // The other kana courses: the syllables of the lists in order, then random
 // repeats of them up to line 60 (not yet shuffled).
-void KanaLines(QString romaji, QString kana, LineTables& t);
+void kanaLines(QString romaji, QString kana, LineTables& t);
 inline constexpr int kKanaLines = 60;
 
 // Shuffles lines 1..n with their hints.
-void LineShuffle(int n, LineTables& t);
+void shuffleLines(int n, LineTables& t);
 
 // The whole line table of a course that needs no file.
 void fillBuiltInCourse(Course course, LineTables& t);

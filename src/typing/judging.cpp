@@ -1,6 +1,6 @@
 #include "typing/judging.h"
 
-#include "app/vkeys.h"
+#include "base/vkeys.h"
 #include "typing/keyboard.h"
 
 #include <limits>
@@ -51,10 +51,10 @@ KeyOutcome judgeKey(TrainerState& s, int keyCode)
     s.typedChar = typed;
     out.correct = typed == expected;
     if (out.correct) {
-        s.seikaiCount = countUp(s.seikaiCount);
+        s.correctCount = countUp(s.correctCount);
         ++s.charPos;
     } else {
-        s.matigaiCount = countUp(s.matigaiCount);
+        s.wrongCount = countUp(s.wrongCount);
     }
     out.keyIndex = keyIndex(typed);
 
@@ -90,8 +90,8 @@ void advanceLine(TrainerState& s)
 void clearCourse(TrainerState& s)
 {
     s.kanaMode = false;
-    s.seikaiCount = 0;
-    s.matigaiCount = 0;
+    s.correctCount = 0;
+    s.wrongCount = 0;
     s.lines.clear();
     s.lineNo = 1;
 }

@@ -15,8 +15,8 @@ enum class Display { Guide = 0, Cups = 1 };
 struct TrainerState {
     LineTables lines;
     int lineNo = 0;
-    std::int16_t seikaiCount = 0;  // correct presses since the course was chosen
-    std::int16_t matigaiCount = 0; // wrong presses since the course was chosen
+    std::int16_t correctCount = 0; // correct presses since the course was chosen
+    std::int16_t wrongCount = 0;   // wrong presses since the course was chosen
     bool autoNext = false;         // go on to the next line when one is finished
     bool kanaMode = false;         // the kana courses always go on
     Display displayMode = Display::Guide;

@@ -1,6 +1,6 @@
 #include "typing/keyboard.h"
 
-#include "app/random.h"
+#include "base/random.h"
 
 #include <cstdint>
 

@@ -17,12 +17,16 @@ QFont uiFont(Face face, double pointSize, bool bold)
         break;
     case Face::Serif:
         font.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman"),
-                          QStringLiteral("IPAPMincho"), QStringLiteral("serif")});
+                          QStringLiteral("IPAPMincho"), QStringLiteral("IPAPGothic"), QStringLiteral("serif")});
         break;
     case Face::Script:
         font.setFamilies({QStringLiteral("URW Chancery L"), QStringLiteral("Z003"), QStringLiteral("Liberation Serif"),
                           QStringLiteral("serif")});
         font.setItalic(true);
+        break;
+    case Face::Phonetic:
+        font.setFamilies(
+            {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Serif"), QStringLiteral("IPAPGothic")});
         break;
     }
     font.setPointSizeF(pointSize);

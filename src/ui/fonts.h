@@ -8,9 +8,10 @@ class QWidget;
 namespace lumo {
 
 enum class Face {
-    Gothic, // ＭＳ Ｐゴシック: proportional Japanese Gothic (IPAPGothic)
-    Serif,  // Times New Roman (Liberation Serif)
-    Script, // Embassy JS (a script face when installed, else a serif)
+    Gothic,   // ＭＳ Ｐゴシック: proportional Japanese Gothic (IPAPGothic)
+    Serif,    // Times New Roman (Liberation Serif)
+    Script,   // Embassy JS (a script face when installed, else a serif)
+    Phonetic, // IPA symbols (DejaVu Sans has them all)
 };
 
 QFont uiFont(Face face, double pointSize = 9, bool bold = false);

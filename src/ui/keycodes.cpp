@@ -1,6 +1,6 @@
 #include "ui/keycodes.h"
 
-#include "app/vkeys.h"
+#include "base/vkeys.h"
 
 #include <QKeyEvent>
 

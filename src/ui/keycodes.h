@@ -1,6 +1,6 @@
 #pragma once
 // Qt key events to the Windows virtual-key codes the windows reason in
-// (app/vkeys.h), for a Japanese keyboard: ":" is 186, ";" 187.
+// (base/vkeys.h), for a Japanese keyboard: ":" is 186, ";" 187.
 class QKeyEvent;
 
 namespace lumo {

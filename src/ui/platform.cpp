@@ -1,16 +1,19 @@
 #include "ui/platform.h"
 
+#include "ui/soundmodule.h"
+
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QGuiApplication>
-#include <QHash>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
-#include <QSoundEffect>
 #include <QUrl>
+
+#include <memory>
 
 namespace lumo {
 namespace {
@@ -75,23 +78,23 @@ class QtPrinting final : public Printing {
     }
 };
 
-class QtSound final : public Sound {
+// The real player lives in the lumo-sound module, loaded on the first sound.
+class SoundOnDemand final : public Sound {
   public:
     void play(const QString& wavPath) override
     {
-        // One effect per file, kept for the run; playing never blocks and a
-        // missing file or audio device just stays silent.
-        QSoundEffect*& effect = m_effects[wavPath];
-        if (!effect) {
-            effect = new QSoundEffect(qApp);
-            effect->setSource(QUrl::fromLocalFile(wavPath));
+        if (!m_loaded) {
+            m_loaded = true;
+            m_player.reset(
+                loadSoundModule(QCoreApplication::applicationDirPath() + u'/' + soundModuleFromExecutable()));
         }
-        effect->stop();
-        effect->play();
+        if (m_player)
+            m_player->play(wavPath);
     }
 
   private:
-    QHash<QString, QSoundEffect*> m_effects;
+    bool m_loaded = false;
+    std::unique_ptr<Sound> m_player;
 };
 
 class DesktopShell final : public Shell {
@@ -117,7 +120,7 @@ Dialogs& Dialogs::real()
 }
 Sound& Sound::real()
 {
-    static QtSound s;
+    static SoundOnDemand s;
     return s;
 }
 Shell& Shell::real()

@@ -4,7 +4,7 @@
 // accessors below, so tests can put scripted stand-ins in place
 // (ScopedSeam<Dialogs> and friends, see tests/support/fakes.h).
 
-#include "app/seam.h"
+#include "base/seam.h"
 
 #include <QSize>
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 // Positions and sizes are designed in twips (1/1440 inch): 15 twips are one
 // pixel at 96 DPI; Qt scales logical pixels on high-DPI screens.
-#include "app/random.h"
+#include "base/rounding.h"
 
 #include <QPoint>
 #include <QRect>

@@ -1,13 +1,13 @@
 // Every window draws with the program's own faces: whatever family the
 // desktop gives the application, the windows look the same to the pixel.
-#include "app/splash.h"
-#include "crossword/frmcross.h"
-#include "data/engnyu.h"
-#include "help/frmhelpx.h"
+#include "app/splashwindow.h"
+#include "crossword/crosswordwindow.h"
+#include "help/helpwindow.h"
 #include "quiz/quizwindow.h"
 #include "support/fakes.h"
-#include "typing/frmkeytre.h"
+#include "typing/typingtrainerwindow.h"
 #include "ui/fonts.h"
+#include "wordentry/wordentrywindow.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -29,6 +29,7 @@ TEST(Fonts, TheProgramsFacesAreInstalled)
     EXPECT_EQ(QFontInfo(uiFont(Face::Gothic)).family(), QStringLiteral("IPAPGothic"));
     EXPECT_EQ(QFontInfo(uiFont(Face::Serif)).family(), QStringLiteral("Liberation Serif"));
     EXPECT_EQ(QFontInfo(QApplication::font()).family(), QStringLiteral("IPAPGothic"));
+    EXPECT_EQ(QFontInfo(uiFont(Face::Phonetic)).family(), QStringLiteral("DejaVu Sans"));
 }
 
 class WindowFonts : public ::testing::Test {
@@ -75,19 +76,19 @@ TEST_F(WindowFonts, MainWindow)
 }
 TEST_F(WindowFonts, TypingTrainer)
 {
-    expectSameWhateverTheDesktopFont([] { return new FrmKeyTre; });
+    expectSameWhateverTheDesktopFont([] { return new TypingTrainerWindow; });
 }
 TEST_F(WindowFonts, CrosswordWithNumbers)
 {
-    expectSameWhateverTheDesktopFont([] { return new FrmCross; });
+    expectSameWhateverTheDesktopFont([] { return new CrosswordWindow; });
 }
 TEST_F(WindowFonts, WordEntry)
 {
-    expectSameWhateverTheDesktopFont([] { return new Engnyu; });
+    expectSameWhateverTheDesktopFont([] { return new WordEntryWindow; });
 }
 TEST_F(WindowFonts, HelpViewer)
 {
-    expectSameWhateverTheDesktopFont([] { return new FrmHelpX; });
+    expectSameWhateverTheDesktopFont([] { return new HelpWindow; });
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "ui/keycodes.h"
-#include "ui/richtextbox.h"
 #include "ui/twips.h"
+#include "widgets/richtextbox.h"
 
 #include "support/fakes.h"
 

@@ -1,7 +1,7 @@
 // Checks of the shipped learning content: the UTF-8 sources under content/
 // must survive code page 932, hold enough well-formed material for every
 // activity, and reach the program folder of the build unchanged.
-#include "app/random.h"
+#include "base/random.h"
 #include "crossword/grid.h"
 #include "crossword/wordfile.h"
 #include "data/course.h"
@@ -418,7 +418,7 @@ TEST(CrosswordWords, EveryCourseFillsAGridWell)
             cross::mixWords(words, random);
             cross::Crossword grid;
             grid.setWords(std::move(words));
-            grid.CrossMake();
+            grid.generate();
             placed += grid.yokoCount() + grid.tateCount();
             for (int row = 1; row <= cross::kGridSize; ++row)
                 for (int col = 1; col <= cross::kGridSize; ++col)

@@ -58,12 +58,12 @@ std::vector<Placed> placedWords(const Crossword& g)
         if ((m.x + 250 - t.left) % t.width == 0) {
             const int col = (m.x + 250 - t.left) / t.width + 1;
             const int row = (m.y - 50 - t.top) / t.height + 1;
-            placed.push_back({Direction::Across, m.number, row, col, g.yokoAns(m.number)});
+            placed.push_back({Direction::Across, m.number, row, col, g.acrossAnswer(m.number)});
         } else {
             EXPECT_EQ((m.x - 50 - t.left) % t.width, 0);
             const int col = (m.x - 50 - t.left) / t.width + 1;
             const int row = (m.y + 250 - t.top) / t.height + 1;
-            placed.push_back({Direction::Down, m.number, row, col, g.tateAns(m.number)});
+            placed.push_back({Direction::Down, m.number, row, col, g.downAnswer(m.number)});
         }
     }
     return placed;
@@ -241,7 +241,7 @@ WordList randomWords(std::mt19937& engine)
 
 } // namespace
 
-TEST(CrossMake, EveryGridObeysThePlacementRules)
+TEST(generate, EveryGridObeysThePlacementRules)
 {
     Tally tally;
     for (unsigned seed = 1; seed <= 400; ++seed) {
@@ -249,7 +249,7 @@ TEST(CrossMake, EveryGridObeysThePlacementRules)
         const WordList input = randomWords(engine);
         Crossword g;
         g.setWords(input);
-        g.CrossMake();
+        g.generate();
         SCOPED_TRACE(seed);
         checkGrid(g, input, tally);
         if (::testing::Test::HasFailure()) {
@@ -264,19 +264,19 @@ TEST(CrossMake, EveryGridObeysThePlacementRules)
     EXPECT_GT(tally.downOnly, 0);
 }
 
-TEST(CrossMake, SmallGridByHand)
+TEST(generate, SmallGridByHand)
 {
     Crossword g;
     g.setWords(listOf({"CAT", "CUP", "TEA", "APE"}));
-    g.CrossMake();
+    g.generate();
     EXPECT_EQ(picture(g), QStringLiteral("CAT#APE.....\n"
                                          "U.E.........\n"
                                          "P.A.........\n") +
                               QStringLiteral("............\n").repeated(9));
     EXPECT_EQ(g.yokoCount(), 2);
     EXPECT_EQ(g.tateCount(), 2);
-    EXPECT_EQ(g.yokoKagi(2), QStringLiteral("意味:APE"));
-    EXPECT_EQ(g.tateAns(2), QStringLiteral("TEA"));
+    EXPECT_EQ(g.acrossClue(2), QStringLiteral("意味:APE"));
+    EXPECT_EQ(g.downAnswer(2), QStringLiteral("TEA"));
     // Placement order: CAT across, CUP down, TEA down, APE across.
     EXPECT_EQ(g.numberMark(1), QStringLiteral("1,65,995"));
     EXPECT_EQ(g.numberMark(2), QStringLiteral("1,365,695"));
@@ -291,12 +291,12 @@ TEST(CrossMake, SmallGridByHand)
     EXPECT_EQ(hintLines(g, Direction::Across), QStringLiteral("横のカギ\r\n1, CAT\r\n2, APE\r\n"));
 }
 
-TEST(CrossMake, NothingFitsGivesAnEmptyGrid)
+TEST(generate, NothingFitsGivesAnEmptyGrid)
 {
     for (const WordList& words : {WordList{}, listOf({"abcdefghijklm", "thirteen chars"})}) {
         Crossword g;
         g.setWords(words);
-        g.CrossMake();
+        g.generate();
         EXPECT_EQ(g.yokoCount() + g.tateCount(), 0);
         EXPECT_TRUE(g.numberMarks().empty());
         EXPECT_EQ(picture(g), QStringLiteral("............\n").repeated(12));
@@ -304,72 +304,72 @@ TEST(CrossMake, NothingFitsGivesAnEmptyGrid)
     }
 }
 
-TEST(CrossMake, LongWordsAreSkippedAndTwoLettersFit)
+TEST(generate, LongWordsAreSkippedAndTwoLettersFit)
 {
     Crossword g;
     g.setWords(listOf({"abcdefghijklm", "ok"}));
-    g.CrossMake();
-    EXPECT_EQ(g.yokoAns(1), QStringLiteral("ok"));
+    g.generate();
+    EXPECT_EQ(g.acrossAnswer(1), QStringLiteral("ok"));
     EXPECT_EQ(g.answerChar(1, 2), QStringLiteral("k"));
     EXPECT_EQ(g.cellState(1, 3), kBlocked);
     EXPECT_EQ(g.words()[0].eng, QStringLiteral("abcdefghijklm")); // still unused
 }
 
-TEST(CrossMake, ClearingForgetsThePreviousGrid)
+TEST(generate, ClearingForgetsThePreviousGrid)
 {
     Crossword g;
     g.setWords(listOf({"CAT", "CUP"}));
-    g.CrossMake();
+    g.generate();
     g.setWords(listOf({"dog"}));
-    g.CrossMake();
+    g.generate();
     EXPECT_EQ(g.yokoCount(), 1);
     EXPECT_EQ(g.tateCount(), 0);
     EXPECT_EQ(g.answerChar(2, 1), QStringLiteral("*"));
     EXPECT_EQ(g.cellState(2, 1), kFree);
-    EXPECT_TRUE(g.tateKagi(1).isEmpty());
+    EXPECT_TRUE(g.downClue(1).isEmpty());
     EXPECT_TRUE(g.numberMark(2).isEmpty());
 }
 
-TEST(WordFind, CrossingComparesCaseExactly)
+TEST(findWord, CrossingComparesCaseExactly)
 {
     Crossword g;
     g.setWords(listOf({"abc"}));
-    g.YokoSet(1, 1);
+    g.placeAcross(1, 1);
     g.setWords(listOf({"Bq"}));
-    g.TateSet(1, 2);
+    g.placeDown(1, 2);
     EXPECT_EQ(g.tateCount(), 0);
     g.setWords(listOf({"bq"}));
-    g.TateSet(1, 2);
-    EXPECT_EQ(g.tateAns(1), QStringLiteral("bq"));
+    g.placeDown(1, 2);
+    EXPECT_EQ(g.downAnswer(1), QStringLiteral("bq"));
     EXPECT_EQ(g.answerChar(2, 2), QStringLiteral("q"));
 }
 
-TEST(WordFind, RefusesWordsBesideAParallelWord)
+TEST(findWord, RefusesWordsBesideAParallelWord)
 {
     Crossword g;
     g.setWords(listOf({"abc"}));
-    g.YokoSet(1, 1);
+    g.placeAcross(1, 1);
     g.setWords(listOf({"xyz"}));
-    g.YokoSet(2, 1); // each letter would sit right under abc
+    g.placeAcross(2, 1); // each letter would sit right under abc
     EXPECT_EQ(g.yokoCount(), 1);
-    g.TateSet(1, 4); // the stop after abc leaves no room
-    g.TateSet(2, 4); // only touches c at a corner
-    EXPECT_EQ(g.tateAns(1), QStringLiteral("xyz"));
+    g.placeDown(1, 4); // the stop after abc leaves no room
+    g.placeDown(2, 4); // only touches c at a corner
+    EXPECT_EQ(g.downAnswer(1), QStringLiteral("xyz"));
     EXPECT_EQ(g.answerChar(2, 4), QStringLiteral("x"));
     g.setWords(listOf({"uvw"}));
-    g.TateSet(2, 5); // each letter would sit beside xyz
+    g.placeDown(2, 5); // each letter would sit beside xyz
     EXPECT_EQ(g.tateCount(), 1);
     EXPECT_EQ(g.cellState(2, 5), kFree);
 }
 
-TEST(WordFind, RefusesAWordEndingRightBeforeALetter)
+TEST(findWord, RefusesAWordEndingRightBeforeALetter)
 {
     Crossword g;
     g.setWords(listOf({"xyz"}));
-    g.TateSet(2, 5);
+    g.placeDown(2, 5);
     g.setWords(listOf({"abcd", "abc"}));
-    g.YokoSet(3, 1); // abcd would end just before the y at (3, 5)
-    EXPECT_EQ(g.yokoAns(1), QStringLiteral("abc"));
+    g.placeAcross(3, 1); // abcd would end just before the y at (3, 5)
+    EXPECT_EQ(g.acrossAnswer(1), QStringLiteral("abc"));
     EXPECT_EQ(g.cellState(3, 4), kBlocked);
 }
 
@@ -377,15 +377,15 @@ TEST(YokoSetTateSet, BlockThePositionsAfterAWord)
 {
     Crossword g;
     g.setWords(listOf({"word", "down"}));
-    g.YokoSet(4, 3);
-    g.TateSet(6, 9);
+    g.placeAcross(4, 3);
+    g.placeDown(6, 9);
     EXPECT_EQ(g.cellState(4, 7), kBlocked); // right after the across word
     EXPECT_EQ(g.cellState(10, 9), kFree);   // right below the down word
     EXPECT_EQ(g.cellState(11, 9), kBlocked);
     // A down word may not start under a letter, nor an across word after one.
     g.setWords(listOf({"nope"}));
-    g.TateSet(10, 9);
-    g.YokoSet(4, 4);
+    g.placeDown(10, 9);
+    g.placeAcross(4, 4);
     EXPECT_EQ(g.yokoCount() + g.tateCount(), 2);
 }
 
@@ -393,9 +393,9 @@ TEST(NumberCells, AcrossDownAndShared)
 {
     Crossword g;
     g.setWords(listOf({"abc", "pq", "xyz"}));
-    g.YokoSet(3, 2); // abc across, number cell (3, 1)
-    g.TateSet(4, 1); // pq down, shares the number cell (3, 1)
-    g.TateSet(8, 6); // xyz down, number cell (7, 6)
+    g.placeAcross(3, 2); // abc across, number cell (3, 1)
+    g.placeDown(4, 1);   // pq down, shares the number cell (3, 1)
+    g.placeDown(8, 6);   // xyz down, number cell (7, 6)
     const TwipsRect t = kTemplateCell;
 
     const CellLook& shared = g.cell(cellIndex(3, 1));
@@ -408,8 +408,8 @@ TEST(NumberCells, AcrossDownAndShared)
     EXPECT_EQ(down.rect, (TwipsRect{t.left + 5 * 420, t.top + 7 * 420 - 210 - 10, 400, 210}));
 
     g.setWords(listOf({"end"}));
-    g.YokoSet(11, 4); // its last letter would sit under the z of xyz
-    g.YokoSet(11, 8);
+    g.placeAcross(11, 4); // its last letter would sit under the z of xyz
+    g.placeAcross(11, 8);
     const CellLook& across = g.cell(cellIndex(11, 7));
     EXPECT_EQ(across.text, QStringLiteral("2"));
     EXPECT_EQ(across.rect, (TwipsRect{t.left + 6 * 420, t.top + 10 * 420 + 80, 400, 210}));
@@ -425,7 +425,7 @@ TEST(GivenLetters, AboutOneInTwelve)
 {
     Crossword g;
     g.setWords(listOf({"abcdefghijkl", "abcdefghijkl"})); // 23 letter cells
-    g.CrossMake();
+    g.generate();
     test::ScriptedRandom scripted;
     // Only letter positions draw; round(u × 100) must be a multiple of 12.
     scripted.values.assign(23, 0.5f);

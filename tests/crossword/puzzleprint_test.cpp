@@ -1,7 +1,7 @@
 // The printed crossword, read back with the PDF tools: the text of each
 // page, the embedded fonts, the page size and a picture of the pages.
-#include "crossword/frmcross.h"
-#include "crossword/frmcross_cell.h"
+#include "crossword/crosswordcells.h"
+#include "crossword/crosswordwindow.h"
 #include "crossword/puzzleprint.h"
 #include "data/textfile.h"
 
@@ -159,10 +159,12 @@ class CrossPrintWindow : public ::testing::Test {
         folder.write(QStringLiteral("word-2.dat"), QStringLiteral("APE,猿\n"));
         folder.write(QStringLiteral("word-3.dat"), QStringLiteral("CAT,猫\n"));
         platform.random.values.assign(4000, 0.5f);
-        window = std::make_unique<FrmCross>();
+        window = std::make_unique<CrosswordWindow>();
         window->setAttribute(Qt::WA_DeleteOnClose, false);
-        window->Text1_Click();
+        window->show();
+        QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("Text1")), Qt::LeftButton); // the start prompt
     }
+    CrosswordCell* cell(int k) const { return window->findChild<CrosswordCell*>(QStringLiteral("txEizi(%1)").arg(k)); }
     void trigger(const char* name)
     {
         QAction* action = window->findChild<QAction*>(QString::fromLatin1(name));
@@ -172,7 +174,7 @@ class CrossPrintWindow : public ::testing::Test {
 
     test::Platform platform;
     test::TempProgramFolder folder;
-    std::unique_ptr<FrmCross> window;
+    std::unique_ptr<CrosswordWindow> window;
 };
 
 } // namespace
@@ -181,8 +183,8 @@ TEST_F(CrossPrintWindow, SavesThePdfWithoutTheLearnersLetters)
 {
     // The learner's letters, some of them wrong.
     for (auto [k, key] : {std::pair{1, 'X'}, {2, 'Y'}, {13, 'Z'}})
-        QTest::keyClick(window->txEizi[k], key);
-    ASSERT_EQ(window->txEizi[1]->text(), QStringLiteral("X"));
+        QTest::keyClick(cell(k), key);
+    ASSERT_EQ(cell(1)->text(), QStringLiteral("X"));
 
     platform.dialogs.saveFiles = {folder.path() + QStringLiteral("puzzle")};
     trigger("mnuSavePdf");

@@ -1,12 +1,14 @@
 #include "support/fakes.h"
 
-#include "app/programfolder.h"
+#include "base/programfolder.h"
 #include "data/textfile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QMetaObject>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -149,6 +151,19 @@ QByteArray TempProgramFolder::readBytes(const QString& name) const
 bool TempProgramFolder::exists(const QString& name) const
 {
     return QFile::exists(path() + name);
+}
+
+QTimer* findTimer(const QObject& window, const QString& name)
+{
+    auto* timer = window.findChild<QTimer*>(name);
+    EXPECT_NE(timer, nullptr) << "no timer " << name.toStdString();
+    return timer;
+}
+
+void tick(const QObject& window, const QString& name)
+{
+    if (QTimer* timer = findTimer(window, name))
+        QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
 }
 
 } // namespace lumo::test

@@ -5,12 +5,15 @@
 //     dialogs.answers = {true};              // the next question answers Yes
 // and afterwards reads what was shown, played or opened.
 
-#include "app/clock.h"
-#include "app/random.h"
+#include "base/clock.h"
+#include "base/random.h"
 #include "ui/platform.h"
+#include "ui/speech.h"
 
 #include <QDate>
 #include <QStringList>
+
+class QTimer;
 
 #include <deque>
 #include <optional>
@@ -86,6 +89,37 @@ class ScriptedPrinting final : public Printing {
     ScopedSeam<Printing> m_guard;
 };
 
+// Records what would have been said; `canSpeak` false plays a machine
+// without an engine or an audio output.
+class RecordingSpeech final : public Speech {
+  public:
+    RecordingSpeech() : m_guard(this) {}
+    bool canSpeak = true;
+    QList<QStringList> said; // one entry per say(), its texts in order
+    double spokenRate = 0.0;
+    bool say(const QStringList& texts) override
+    {
+        if (!canSpeak)
+            return false;
+        said.append(texts);
+        return true;
+    }
+    bool available() override { return canSpeak; }
+    void setRate(double rate) override { spokenRate = rate; }
+    double rate() const override { return spokenRate; }
+    // Every text said, in order.
+    QStringList words() const
+    {
+        QStringList all;
+        for (const QStringList& texts : said)
+            all += texts;
+        return all;
+    }
+
+  private:
+    ScopedSeam<Speech> m_guard;
+};
+
 class FixedScreen final : public Screen {
   public:
     explicit FixedScreen(QSize pixels = {1280, 1024}) : size(pixels), m_guard(this) {}
@@ -133,6 +167,7 @@ struct Platform {
     ScriptedDialogs dialogs;
     RecordingSound sound;
     RecordingShell shell;
+    RecordingSpeech speech;
     FixedScreen screen;
     ScriptedPrinting printing;
     ScriptedRandom random;
@@ -156,6 +191,14 @@ class TempProgramFolder {
     struct Impl;
     Impl* m_impl;
 };
+
+// Window timers are QTimer children named like the control they stand for
+// ("Timer1"). A test ticks one without waiting real time: the timer's
+// timeout signal is emitted, so the tick goes through the window's own
+// connection, whether or not the timer is running. Fails the test when the
+// window has no such timer.
+QTimer* findTimer(const QObject& window, const QString& name);
+void tick(const QObject& window, const QString& name = QStringLiteral("Timer1"));
 
 // The bytes of `text` in code page 932 with LF turned into CR LF.
 QByteArray cp932Bytes(const QString& text);

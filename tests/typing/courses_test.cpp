@@ -61,12 +61,12 @@ TEST(Courses, RandomKeysFollowTheDraws)
     random.values = {0.0f, 0.12f, 0.99f};
     LineTables t;
     t.text[1] = baseKeys(Course::Base1);
-    RandomLines(t);
+    randomKeyLines(t);
     EXPECT_EQ(t.text[2].left(3), QStringLiteral("AD;"));
     random.values = {0.0f, 0.12f, 0.13f};
     LineTables u;
     u.text[1] = baseKeys(Course::Base2);
-    RandomLines(u);
+    randomKeyLines(u);
     EXPECT_EQ(u.text[2].left(3), QStringLiteral("QQW"));
 }
 
@@ -88,7 +88,7 @@ TEST(Courses, KanaLinesListOrderThenRepeats)
     random.values = {0.0f, 0.14f}; // then 0: repeats of the first syllable
     LineTables t;
     const KanaList lists = kanaList(Course::KanaI);
-    KanaLines(lists.romaji, lists.kana, t);
+    kanaLines(lists.romaji, lists.kana, t);
     EXPECT_EQ(t.text[1], QStringLiteral("I"));
     EXPECT_EQ(t.hint[1], QStringLiteral("い"));
     EXPECT_EQ(t.text[13], QStringLiteral("PI"));
@@ -144,11 +144,11 @@ TEST(Courses, LineShuffleSwapsWithHints)
     t.hint = {"", "a", "b", "c"};
     // i = 1: j = 1; i = 2: j = 2; i = 3: r = 1000 × 0.001 = 1 → j = 2.
     random.values = {0.0f, 0.001f, 0.001f};
-    LineShuffle(3, t);
+    shuffleLines(3, t);
     EXPECT_EQ(t.text[1] + t.text[2] + t.text[3], QStringLiteral("ACB"));
     EXPECT_EQ(t.hint[1] + t.hint[2] + t.hint[3], QStringLiteral("acb"));
 
-    LineShuffle(0, t); // nothing
+    shuffleLines(0, t); // nothing
     EXPECT_EQ(random.draws, 3);
 }
 
@@ -159,7 +159,7 @@ TEST(Courses, LineShuffleFillsAGapFromThePreviousLine)
     t.text = {"", "A", "", "C"};
     t.hint = {"", "a", "", "c"};
     random.values = {0.0f, 0.001f, 0.002f}; // no swaps
-    LineShuffle(3, t);
+    shuffleLines(3, t);
     EXPECT_EQ(t.text[2], QStringLiteral("A"));
     EXPECT_EQ(t.hint[2], QStringLiteral("a"));
 }
@@ -175,7 +175,7 @@ TEST_P(WordPickLevels, Boundary)
 {
     test::ScriptedRandom random; // every draw 0: even
     LineTables t;
-    const int n = WordPick(QString::fromUtf8(GetParam().line) + QStringLiteral("\r\n"), GetParam().level, 0, t);
+    const int n = pickCourseWords(QString::fromUtf8(GetParam().line) + QStringLiteral("\r\n"), GetParam().level, 0, t);
     EXPECT_EQ(n, GetParam().taken ? 1 : 0);
     if (GetParam().taken) {
         const QString line = QString::fromUtf8(GetParam().line).trimmed();
@@ -199,7 +199,7 @@ TEST(Courses, WordPickTakesEvenDrawsAndStopsAtForty)
     LineTables t;
     const QString three = QStringLiteral("one,1\r\ntwo,2\r\n\r\nsix,6\r\n");
     // The blank line costs a draw too (0 after the script: even).
-    EXPECT_EQ(WordPick(three, 1, 0, t), 2);
+    EXPECT_EQ(pickCourseWords(three, 1, 0, t), 2);
     EXPECT_EQ(t.text[1], QStringLiteral("two"));
     EXPECT_EQ(t.text[2], QStringLiteral("six"));
     EXPECT_EQ(random.draws, 4);
@@ -208,11 +208,11 @@ TEST(Courses, WordPickTakesEvenDrawsAndStopsAtForty)
     QString many;
     for (int i = 0; i < 50; ++i)
         many += QStringLiteral("w%1,x\r\n").arg(i);
-    EXPECT_EQ(WordPick(many, 1, 2, t), 40);
+    EXPECT_EQ(pickCourseWords(many, 1, 2, t), 40);
     EXPECT_EQ(t.text[3], QStringLiteral("w0"));
     EXPECT_EQ(t.text[40], QStringLiteral("w37"));
     EXPECT_TRUE(t.text[41].isEmpty());
-    EXPECT_EQ(WordPick(many, 1, 40, t), 40);
+    EXPECT_EQ(pickCourseWords(many, 1, 40, t), 40);
     EXPECT_EQ(t.text[40], QStringLiteral("w37"));
 }
 

@@ -61,8 +61,8 @@ TEST(Judging, CorrectAndWrongPresses)
     o = judgeKey(s, 186);
     EXPECT_TRUE(o.correct);
     EXPECT_EQ(o.keyIndex, 0); // ":" is not on the drawn keyboard
-    EXPECT_EQ(s.seikaiCount, 2);
-    EXPECT_EQ(s.matigaiCount, 1);
+    EXPECT_EQ(s.correctCount, 2);
+    EXPECT_EQ(s.wrongCount, 1);
 }
 
 TEST(Judging, KeysThatPrintNothingChangeNothing)
@@ -75,8 +75,8 @@ TEST(Judging, KeysThatPrintNothingChangeNothing)
         EXPECT_FALSE(o.judged) << code;
     }
     EXPECT_EQ(s.charPos, before.charPos);
-    EXPECT_EQ(s.seikaiCount, before.seikaiCount);
-    EXPECT_EQ(s.matigaiCount, before.matigaiCount);
+    EXPECT_EQ(s.correctCount, before.correctCount);
+    EXPECT_EQ(s.wrongCount, before.wrongCount);
     EXPECT_EQ(s.typedChar, before.typedChar);
     // Keypad 1 is a "1", not an "A".
     EXPECT_FALSE(judgeKey(s, 97).correct);
@@ -115,7 +115,7 @@ TEST(Judging, EmptyLineCountsEveryPressWrong)
         EXPECT_FALSE(o.correct);
         EXPECT_EQ(o.then, Then::Stay); // no end-of-line message for a line never typed
     }
-    EXPECT_EQ(s.matigaiCount, 3);
+    EXPECT_EQ(s.wrongCount, 3);
     // With auto-advance the press moves on, and past the filled lines back to 1.
     s.autoNext = true;
     judgeKey(s, 'A');
@@ -157,14 +157,14 @@ TEST(Judging, CupDisplayHidesTheTypedCupAndMovesOn)
 TEST(Judging, CountsStopAtTheirLargestValue)
 {
     TrainerState s = lineState(QStringLiteral("AAAA"));
-    s.seikaiCount = std::numeric_limits<std::int16_t>::max() - 1;
-    s.matigaiCount = std::numeric_limits<std::int16_t>::max();
+    s.correctCount = std::numeric_limits<std::int16_t>::max() - 1;
+    s.wrongCount = std::numeric_limits<std::int16_t>::max();
     judgeKey(s, 'A');
     judgeKey(s, 'A');
     judgeKey(s, 'Z');
-    EXPECT_EQ(s.seikaiCount, 32767);
-    EXPECT_EQ(s.matigaiCount, 32767);
-    EXPECT_EQ(testScore(s.seikaiCount, s.matigaiCount), 32767 - 3 * 32767);
+    EXPECT_EQ(s.correctCount, 32767);
+    EXPECT_EQ(s.wrongCount, 32767);
+    EXPECT_EQ(testScore(s.correctCount, s.wrongCount), 32767 - 3 * 32767);
 }
 
 TEST(SkillTest, ResultText)

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang (build/fuzz) and runs each on its seed
+# corpus.
+#   scripts/fuzz.sh --smoke             a fixed, short number of runs per target
+#   scripts/fuzz.sh SECONDS [TARGET...] each target for SECONDS
+#   scripts/fuzz.sh --runs N [TARGET...] each target for N executions
+# Targets: cp932 course examples history wordfile richtext typing record (default all).
+# New inputs go to build/fuzz/corpus/TARGET, crashes to build/fuzz/artifacts/.
+# Exits non-zero when a target finds a crash.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+mode=time
+limit=60
+if [ "${1:-}" = "--smoke" ]; then
+  mode=runs; limit=1000; shift
+elif [ "${1:-}" = "--runs" ]; then
+  mode=runs; limit=$2; shift 2
+elif [ -n "${1:-}" ]; then
+  limit=$1; shift
+fi
+targets=("$@")
+[ ${#targets[@]} -eq 0 ] && targets=(cp932 course examples history wordfile richtext typing record)
+
+build=build/fuzz
+if [ ! -f "$build/CMakeCache.txt" ]; then
+  launcher=()
+  command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMO_FUZZ=ON \
+    -DCMAKE_CXX_COMPILER=clang++-14 "${launcher[@]}" >/dev/null
+fi
+cmake --build "$build" --target $(printf '%s_fuzz ' "${targets[@]}")
+
+mkdir -p "$build/artifacts"
+status=0
+for t in "${targets[@]}"; do
+  work="$build/corpus/$t"
+  mkdir -p "$work"
+  if [ "$mode" = runs ]; then
+    budget=(-runs="$limit")
+  else
+    budget=(-max_total_time="$limit")
+  fi
+  echo "== $t"
+  # The seeds are read but never written; the fuzzer adds to the working copy.
+  if ! "$build/fuzz/${t}_fuzz" "${budget[@]}" -timeout=10 -rss_limit_mb=4096 \
+      -print_final_stats=1 -artifact_prefix="$build/artifacts/${t}-" "$work" "fuzz/corpus/$t" \
+      2> "$build/$t.log"; then
+    status=1
+    tail -40 "$build/$t.log"
+  fi
+  grep -E '^stat::number_of_executed_units|^stat::peak_rss_mb' "$build/$t.log" | sed "s/^/  /" || true
+done
+exit $status

@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Times the real program with one data file replaced by a 10 MB line (or by
+# 100,000 lines): how long until the main window appears, and how long
+# 終了 (Alt+F, X) then takes to end the program. Runs under Xvfb with
+# xdotool (Debian packages xvfb and xdotool).
+#   scripts/measure-big-files.sh BUILD_DIR [FILE...]
+# BUILD_DIR is a build whose bin/ holds lumo-english and its data files.
+# Default files: filelist.dat eng-1-1.dat 諺.txt 例文.txt word-1.dat help.txt
+set -euo pipefail
+build=${1:?usage: $0 BUILD_DIR [FILE...]}
+shift
+files=("$@")
+[ ${#files[@]} -eq 0 ] && files=(filelist.dat eng-1-1.dat 諺.txt 例文.txt word-1.dat)
+
+display=:97
+Xvfb $display -screen 0 1280x1024x24 >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb' EXIT
+sleep 1
+export DISPLAY=$display
+
+now() { date +%s.%N; }
+
+measure() { # label, program folder
+  local label=$1 dir=$2
+  local start appeared ended
+  start=$(now)
+  "$dir/lumo-english" >/dev/null 2>&1 &
+  local pid=$!
+  local wid
+  wid=$(timeout 60 xdotool search --sync --onlyvisible --name '^ENGLISH$' | head -1) || true
+  appeared=$(now)
+  if [ -z "$wid" ]; then
+    echo "$label: no window within 60 s"; kill -9 $pid; return
+  fi
+  sleep 0.5 # the splash closes
+  local asked
+  asked=$(now)
+  xdotool windowfocus --sync "$wid" 2>/dev/null || true
+  xdotool key --clearmodifiers alt+f 2>/dev/null || true
+  xdotool key x 2>/dev/null || true
+  for _ in $(seq 1 600); do
+    kill -0 $pid 2>/dev/null || break
+    sleep 0.05
+  done
+  ended=$(now)
+  if kill -0 $pid 2>/dev/null; then
+    echo "$label: window after $(echo "$appeared - $start" | bc) s; still running 30 s after 終了"
+    kill -9 $pid
+  else
+    printf '%s: window after %.2f s, ended %.2f s after 終了\n' "$label" \
+      "$(echo "$appeared - $start" | bc)" "$(echo "$ended - $asked" | bc)"
+  fi
+}
+
+work=$(mktemp -d)
+trap 'kill $xvfb; rm -rf "$work"' EXIT
+cp -r "$build/bin" "$work/clean"
+measure "shipped files" "$work/clean"
+for f in "${files[@]}"; do
+  for kind in line lines; do
+    dir="$work/$kind"
+    rm -rf "$dir"
+    cp -r "$build/bin" "$dir"
+    if [ $kind = line ]; then
+      python3 -c "import sys; sys.stdout.buffer.write(b'a' * 10_000_000 + b',x\r\n')" >"$dir/$f"
+      measure "$f with one 10 MB line" "$dir"
+    else
+      python3 -c "import sys; sys.stdout.buffer.write(b''.join(b'w%d,x\r\n' % i for i in range(100000)))" >"$dir/$f"
+      measure "$f with 100,000 lines" "$dir"
+    fi
+  done
+done

@@ -1,0 +1,218 @@
+#include "crossword/crosswordcells.h"
+
+#include "ui/fonts.h"
+#include "ui/keycodes.h"
+#include "ui/twips.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace lumo {
+
+CrosswordCell::CrosswordCell(int index, QWidget* parent) : QWidget(parent), m_index(index)
+{
+    setFocusPolicy(Qt::ClickFocus);
+    // Letters go straight into the cell, never through a kana conversion.
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setCursor(Qt::IBeamCursor);
+}
+
+void CrosswordCell::setText(const QString& text)
+{
+    if (text == m_text)
+        return;
+    m_text = text;
+    update();
+    emit textChanged(m_index);
+}
+
+void CrosswordCell::setTextColour(const QColor& colour)
+{
+    if (colour == m_textColour)
+        return;
+    m_textColour = colour;
+    update();
+}
+
+void CrosswordCell::setBackColour(const QColor& colour)
+{
+    if (colour == m_backColour)
+        return;
+    m_backColour = colour;
+    update();
+}
+
+void CrosswordCell::setBorder(bool border)
+{
+    if (border == m_border)
+        return;
+    m_border = border;
+    update();
+}
+
+void CrosswordCell::setFontSize(int points)
+{
+    if (points == m_fontSize)
+        return;
+    m_fontSize = points;
+    update();
+}
+
+namespace {
+
+bool isTab(const QKeyEvent& event)
+{
+    return event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab;
+}
+
+// Modifier keys the Windows key codes have no code for.
+bool isSystemModifier(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Meta:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_Hyper_L:
+    case Qt::Key_Hyper_R: return true;
+    default: return false;
+    }
+}
+
+} // namespace
+
+void CrosswordCell::keyPressEvent(QKeyEvent* event)
+{
+    // Tab leaves the typing position where it is.
+    if (isTab(*event) || isSystemModifier(event->key())) {
+        event->accept();
+        return;
+    }
+    emit keyDown(m_index, windowsKeyCode(*event));
+    // Then the key is typed into this cell as into any text box: a key that
+    // produces a printable character adds it (the window has emptied the
+    // cell by then, so the cell holds just that character).
+    const QString typed = event->text();
+    if (!typed.isEmpty() && typed.at(0).isPrint() && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        setText(m_text + typed);
+    event->accept();
+}
+
+bool CrosswordCell::focusNextPrevChild(bool)
+{
+    return false;
+}
+
+void CrosswordCell::focusInEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void CrosswordCell::focusOutEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusOutEvent(event);
+    emit focusLost(m_index, event->reason());
+}
+
+void CrosswordCell::mousePressEvent(QMouseEvent* event)
+{
+    emit mouseDown(m_index);
+    QWidget::mousePressEvent(event);
+}
+
+void CrosswordCell::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QRect area = rect();
+    painter.fillRect(area, m_backColour);
+    if (m_border) {
+        painter.setPen(QColor(64, 64, 64));
+        painter.drawRect(area.adjusted(0, 0, -1, -1));
+    }
+    if (hasFocus()) {
+        painter.setPen(QPen(QColor(0, 96, 255), 2));
+        painter.drawRect(area.adjusted(1, 1, -1, -1));
+    }
+    if (m_text.isEmpty())
+        return;
+    QFont font = uiFont(Face::Gothic, m_fontSize, true);
+    // The letter fills the cell; keep it inside when the font would not fit.
+    if (m_fontSize > 8) {
+        const int maxPixels = std::max(6, area.height() - 4);
+        if (QFontMetrics(font).height() > maxPixels)
+            font.setPixelSize(maxPixels * 4 / 5);
+    }
+    painter.setFont(font);
+    painter.setPen(m_textColour);
+    QString shown = m_text;
+    shown.remove(u'\r');
+    const int flags = m_fontSize > 8 ? int(Qt::AlignCenter) : int(Qt::AlignLeft | Qt::AlignTop);
+    painter.drawText(area.adjusted(2, 0, -1, 0), flags, shown);
+}
+
+ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {}
+
+void ClickLabel::setSvg(const QString& resource)
+{
+    if (!m_svg)
+        m_svg = new QSvgRenderer(this);
+    m_svg->load(resource);
+    update();
+}
+
+void ClickLabel::mousePressEvent(QMouseEvent* event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    event->accept();
+    if (click)
+        emit clicked();
+}
+
+void ClickLabel::paintEvent(QPaintEvent* event)
+{
+    if (m_svg && m_svg->isValid()) {
+        QPainter painter(this);
+        m_svg->setAspectRatioMode(Qt::KeepAspectRatio);
+        m_svg->render(&painter, QRectF(rect()));
+        return;
+    }
+    QLabel::paintEvent(event);
+}
+
+CrosswordSurface::CrosswordSurface(QWidget* parent) : QWidget(parent)
+{
+    setAutoFillBackground(true);
+}
+
+void CrosswordSurface::setMarks(std::vector<cross::NumberMark> marks)
+{
+    m_marks = std::move(marks);
+    update();
+}
+
+void CrosswordSurface::paintEvent(QPaintEvent*)
+{
+    if (m_marks.empty())
+        return;
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(Qt::white);
+    for (const cross::NumberMark& mark : m_marks) {
+        // Printed from its top-left corner, one blank before the number.
+        const QPoint at(twipsToPixels(mark.x), twipsToPixels(mark.y));
+        painter.drawText(QRect(at, QSize(200, 100)), Qt::AlignLeft | Qt::AlignTop,
+                         QLatin1Char(' ') + QString::number(mark.number));
+    }
+}
+
+} // namespace lumo

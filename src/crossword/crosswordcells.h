@@ -1,0 +1,100 @@
+#pragma once
+// The widgets the crossword window is made of: the grid cell (a one-letter
+// text box that reports its key, text, focus and mouse events to the window),
+// a clickable label for the start prompt and the success picture, and the
+// window surface the word numbers are printed on.
+
+#include "crossword/grid.h"
+
+#include <QColor>
+#include <QLabel>
+#include <QWidget>
+
+#include <vector>
+
+class QSvgRenderer;
+
+namespace lumo {
+
+class CrosswordCell : public QWidget {
+    Q_OBJECT
+  public:
+    CrosswordCell(int index, QWidget* parent);
+
+    int index() const { return m_index; }
+    const QString& text() const { return m_text; }
+    // Replaces the text; textChanged follows when it differs.
+    void setText(const QString& text);
+    QColor textColour() const { return m_textColour; }
+    void setTextColour(const QColor& colour);
+    QColor backColour() const { return m_backColour; }
+    void setBackColour(const QColor& colour);
+    bool hasBorder() const { return m_border; }
+    void setBorder(bool border);
+    int fontSize() const { return m_fontSize; }
+    void setFontSize(int points);
+    // Visible and enabled: a cell a letter can be typed into.
+    bool usable() const { return !isHidden() && isEnabled(); }
+
+  signals:
+    void keyDown(int index, int windowsKey);
+    void textChanged(int index);
+    void focusLost(int index, Qt::FocusReason reason);
+    void mouseDown(int index);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+  private:
+    int m_index;
+    QString m_text;
+    QColor m_textColour = Qt::black;
+    QColor m_backColour = Qt::white;
+    bool m_border = true;
+    int m_fontSize = 18;
+};
+
+// A label that reports a click (press and release inside it).
+class ClickLabel : public QLabel {
+    Q_OBJECT
+  public:
+    explicit ClickLabel(QWidget* parent);
+    // Shows an SVG picture scaled to the label.
+    void setSvg(const QString& resource);
+
+  signals:
+    void clicked();
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QSvgRenderer* m_svg = nullptr;
+    bool m_pressed = false;
+};
+
+// The client area of the crossword window. Word numbers printed on it stay
+// until the next grid and are drawn again whenever the area is repainted;
+// the cells lie on top of them.
+class CrosswordSurface : public QWidget {
+    Q_OBJECT
+  public:
+    explicit CrosswordSurface(QWidget* parent);
+    void setMarks(std::vector<cross::NumberMark> marks);
+    const std::vector<cross::NumberMark>& marks() const { return m_marks; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    std::vector<cross::NumberMark> m_marks;
+};
+
+} // namespace lumo

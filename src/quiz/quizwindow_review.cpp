@@ -1,0 +1,172 @@
+// QuizWindow: today's review (the words the history says are due, picked as
+// questions) and the letter-by-letter comparison shown after a wrong answer.
+#include "quiz/quizwindow.h"
+
+#include "base/clock.h"
+#include "data/history.h"
+#include "data/textfile.h"
+#include "review/answercomparison.h"
+#include "review/todaysreview.h"
+#include "ui/platform.h"
+
+#include <QLabel>
+#include <QTextEdit>
+
+namespace lumo {
+namespace {
+
+constexpr int kMaxReviewLimit = QuizSession::kMaxQuestions;
+
+QString dateText(QDate date)
+{
+    return shortJapaneseDate(date);
+}
+
+QString letterHtml(const QString& letter, const QString& style)
+{
+    // A space would not be seen: it is shown as a middle dot.
+    QString shown = letter == QLatin1String(" ") ? QStringLiteral("·") : letter.toHtmlEscaped();
+    if (style.isEmpty())
+        return shown;
+    return QStringLiteral("<span style=\"%1\">%2</span>").arg(style, shown);
+}
+
+// The typed answer beside the right one, on one line, letter by letter: a
+// changed letter red in the answer and blue in the right one, a missing
+// letter a red "_" in the answer and underlined blue in the right one, an
+// extra letter struck through in red, swapped neighbours orange in both.
+QString comparisonHtml(const AnswerComparison& comparison)
+{
+    const QString wrong = QStringLiteral("color:#e00000; font-weight:bold");
+    const QString right = QStringLiteral("color:#0000ff; font-weight:bold");
+    const QString missing = QStringLiteral("color:#0000ff; font-weight:bold; text-decoration:underline");
+    const QString extra = QStringLiteral("color:#e00000; font-weight:bold; text-decoration:line-through");
+    const QString swapped = QStringLiteral("color:#d06000; font-weight:bold");
+    QString typedHtml;
+    QString rightHtml;
+    for (const LetterStep& step : comparison.steps) {
+        const QString typed = comparison.typed.mid(step.typedStart, step.typedLength);
+        const QString expected = comparison.right.mid(step.rightStart, step.rightLength);
+        switch (step.edit) {
+        case LetterEdit::Same:
+            typedHtml += letterHtml(typed, {});
+            rightHtml += letterHtml(expected, {});
+            break;
+        case LetterEdit::Changed:
+            typedHtml += letterHtml(typed, wrong);
+            rightHtml += letterHtml(expected, right);
+            break;
+        case LetterEdit::Missing:
+            typedHtml += letterHtml(QStringLiteral("_"), wrong);
+            rightHtml += letterHtml(expected, missing);
+            break;
+        case LetterEdit::Extra: typedHtml += letterHtml(typed, extra); break;
+        case LetterEdit::Swapped:
+            typedHtml += letterHtml(typed, swapped);
+            rightHtml += letterHtml(expected, swapped);
+            break;
+        }
+    }
+    const QString letters =
+        QStringLiteral("<span style=\"font-family:'Liberation Mono','IPAGothic',monospace\">%1</span>");
+    QString html =
+        QStringLiteral("あなたの答え　%1　→　正しい答え　%2")
+            .arg(letters.arg(typedHtml.isEmpty() ? QStringLiteral("（なし）") : typedHtml), letters.arg(rightHtml));
+    if (comparison.oneEditAway())
+        html += QStringLiteral("　<span style=\"color:#ff00ff; font-weight:bold\">惜しい！</span>");
+    return html;
+}
+
+} // namespace
+
+void QuizWindow::pickTodaysReview()
+{
+    // The history as "Training.dat" will hold it after this run: the file,
+    // then this run's judgements, so words answered today are not chosen again.
+    const QString path = m_programFolder + QLatin1String(kTrainingFile);
+    const TextFile file = readTextFile(path);
+    if (!file.usable() && file.status != TextFile::Status::Missing) {
+        dialogs().notice(this, readProblemMessage(file, path));
+        return;
+    }
+    const QString history = file.text + m_session.history() + QStringLiteral("\r\n");
+    const QDate today = clock().today();
+    const TodaysReview review = chooseTodaysReview(history, today, m_reviewLimit);
+
+    QString message;
+    if (!review.hasHistory()) {
+        message = QStringLiteral("学習の記録がまだありません。\n"
+                                 "「問題形式」で答えた単語は、復習する日が来るとここで選ばれます。");
+    } else if (review.words.empty()) {
+        message = QStringLiteral("今日復習する単語はありません。");
+        if (review.nextDue)
+            message += QStringLiteral("\n次の復習は %1（%2 日後）です。")
+                           .arg(dateText(*review.nextDue))
+                           .arg(today.daysTo(*review.nextDue));
+    } else {
+        int added = 0;
+        int alreadySelected = 0;
+        bool full = false;
+        for (const ReviewWord& word : review.words) {
+            switch (m_session.pick(word.english, word.meaning)) {
+            case QuizSession::PickResult::Added: ++added; break;
+            case QuizSession::PickResult::AlreadySelected: ++alreadySelected; break;
+            case QuizSession::PickResult::Full: full = true; break;
+            case QuizSession::PickResult::NoSuchWord: break;
+            }
+        }
+        m_instructionsBox->hide();
+        showQuestionCount();
+        if (added > 0) {
+            message = QStringLiteral("今日の復習として %1 語を問題に選びました。").arg(added);
+            if (alreadySelected > 0)
+                message += QStringLiteral("\n（ほかに %1 語はもう選ばれていました）").arg(alreadySelected);
+        } else if (alreadySelected > 0) {
+            message = QStringLiteral("今日復習する %1 語は、もう問題に選ばれています。").arg(alreadySelected);
+        }
+        if (full) {
+            if (!message.isEmpty())
+                message += u'\n';
+            message += QStringLiteral("選択できる問題は %1 問までです。").arg(QuizSession::kMaxQuestions);
+        }
+        const int left = review.dueCount - static_cast<int>(review.words.size());
+        if (left > 0)
+            message += QStringLiteral("\n今日の復習はほかに %1 語あります。").arg(left);
+        message += QStringLiteral("\n明日復習する単語は %1 語です。").arg(review.dueTomorrow);
+        message += QStringLiteral("\n「問題形式」で始めて下さい。");
+    }
+    if (review.skippedLines > 0)
+        message += QStringLiteral("\n（「%1」の読めない %2 行は除きました）")
+                       .arg(QLatin1String(kTrainingFile))
+                       .arg(review.skippedLines);
+    dialogs().notice(this, message);
+}
+
+void QuizWindow::askReviewLimit()
+{
+    const std::optional<QString> reply = dialogs().input(
+        this, QStringLiteral("今日の復習で一度に選ぶ単語の数を入力して下さい（1～%1）").arg(kMaxReviewLimit), kAppTitle,
+        QString::number(m_reviewLimit));
+    if (!reply || reply->trimmed().isEmpty())
+        return;
+    const std::optional<int> limit = numberedChoice(*reply);
+    if (!limit || *limit < 1 || *limit > kMaxReviewLimit) {
+        dialogs().notice(this, QStringLiteral("1 から %1 までの数を入力して下さい。").arg(kMaxReviewLimit));
+        return;
+    }
+    m_reviewLimit = *limit;
+}
+
+void QuizWindow::showAnswerComparison(const QString& typed, const QString& right)
+{
+    m_comparisonLabel->setText(comparisonHtml(compareAnswers(typed, right)));
+    m_comparisonLabel->show();
+}
+
+void QuizWindow::hideAnswerComparison()
+{
+    m_comparisonLabel->hide();
+    m_comparisonLabel->clear();
+}
+
+} // namespace lumo

@@ -1,0 +1,128 @@
+#pragma once
+// The typing trainer window: a drawn 40-key keyboard with a finger guide,
+// practice courses chosen from the menus and one-minute skill tests. Closing
+// it unloads it; the next opening starts afresh.
+//   typingtrainerwindow.cpp      controls, menus, the keyboard built at load, key preview
+//   typingtrainerwindow_run.cpp  courses, guide and cup displays, judging, tests
+//
+//   objectName           role
+//   frmKeyTre            the window; every printed key typed in it is judged
+//   Label1               the title
+//   Label2               what is going on: 練習中, 実戦テスト, the end-of-line message
+//   Label3               the hint of the line, the instructions, the test result
+//   lbSeikai, lbSeikaisu caption and count of correct presses
+//   lbMatigai, lbMatigaisu caption and count of wrong presses
+//   Image1(1..40)        key pictures (0 is the hidden template)
+//   key1(1..40)          key letters: visible and blue for the next key, red after a wrong press
+//   lbHozyo(1..40)       finger-colour strips under the keys
+//   lbYubi(1..10)        finger names under the columns
+//   Image2(1..10)        cups of the cup test, one per character of the line
+//   lbCup(1..10)         the characters on the cups
+//   ProgressBar1         seconds left of a test
+//   RichTextBox1         hidden: reads the course files
+//   cmdRepeat            "繰り返す": the current line again
+//   cmdNext              "次へ": the next line
+//   cmdAutoNext          "自動出題": toggles auto-advance, like mnuAutoNext
+//   cmdExit              "練習終了": closes the window
+//   Timer1               one-second ticks of a test
+//   menuBar              the menu bar
+//   mnuCourse            基本コース選択: mnuBase1..mnuBase5 key drills, mnuSyokyu/mnuTyukyu
+//                        words of the course files, mnuZyokyu proverbs
+//   mnuJapanese          日本語コース: mnuJpAgyo, mnuJpAdan, mnuJpIdan, mnuJpUdan,
+//                        mnuJpEdan, mnuJpOdan, mnuJpSonota kana drills
+//   mnuTestCourse        実力テスト: mnuTestLow, mnuTestMid, mnuTestHigh one-minute tests
+//   mnuOption            オプション: mnuAutoNext (checkable) auto-advance after each line
+#include "typing/courses.h"
+#include "typing/guide.h"
+#include "typing/judging.h"
+#include "typing/skilltest.h"
+
+#include <QWidget>
+
+#include <vector>
+
+class QAction;
+class QLabel;
+class QMenuBar;
+class QProgressBar;
+class QPushButton;
+class QTimer;
+
+namespace lumo {
+
+class RichTextBox;
+
+class TypingTrainerWindow : public QWidget {
+    Q_OBJECT
+  public:
+    explicit TypingTrainerWindow(QWidget* parent = nullptr);
+    ~TypingTrainerWindow() override;
+
+    // The trainer model, read-only: the line tables, the position in the
+    // line and the counts the window shows.
+    const typing::TrainerState& state() const { return m_state; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildControls();
+    void buildKeyboardTemplates(QWidget* client);
+    void buildMenus();
+    // Centres the window, seeds the random source and draws the keyboard.
+    void prepareWindow();
+    void buildKeyboard();
+    void installKeyPreview();
+
+    // One key press, as a Windows key code.
+    void judgeKeyPress(int keyCode);
+    void nextLine();
+    void repeatLine();
+    void toggleAutoNext();
+    void startCourse(typing::Course course);
+    void startTest(typing::TestLevel level);
+    void countDownOneSecond();
+    void endTest();
+    void clearCourse();
+    void showGuide();
+    void showCups();
+    // Words of the two course files at `level`, into the tables; a file that
+    // cannot be read is named in a notice and adds none.
+    int pickWords(int level);
+    // The whole text of a file of the program folder, or empty with a notice.
+    QString readCourseFile(const QString& name);
+    void showGuideState();
+    void showCounts();
+    void focusWindow();
+
+    // Controls (arrays: element 0 is the hidden template).
+    QMenuBar* m_menuBar = nullptr;
+    QLabel* m_title = nullptr;
+    QLabel* m_status = nullptr;
+    QLabel* m_hint = nullptr;
+    QLabel* m_correctCaption = nullptr;
+    QLabel* m_correctCount = nullptr;
+    QLabel* m_wrongCaption = nullptr;
+    QLabel* m_wrongCount = nullptr;
+    std::vector<QLabel*> m_keyPictures;  // 0..40
+    std::vector<QLabel*> m_keyLetters;   // 0..40
+    std::vector<QLabel*> m_fingerStrips; // 0..40
+    std::vector<QLabel*> m_fingerNames;  // 0..10
+    std::vector<QLabel*> m_cups;         // 0..10
+    std::vector<QLabel*> m_cupLetters;   // 0..10
+    QProgressBar* m_testProgress = nullptr;
+    RichTextBox* m_fileReader = nullptr;
+    QPushButton* m_repeat = nullptr;
+    QPushButton* m_next = nullptr;
+    QPushButton* m_autoNextButton = nullptr;
+    QPushButton* m_exit = nullptr;
+    QTimer* m_testTimer = nullptr;
+    QAction* m_autoNextItem = nullptr;
+
+    typing::TrainerState m_state;
+    typing::KeyGuide m_guide;
+    typing::Countdown m_countdown;
+    bool m_autoNextOption = false; // the 自動出題 setting its check mark shows
+};
+
+} // namespace lumo

@@ -1,0 +1,98 @@
+// Every window, rendered offscreen, shows each caption of its buttons and
+// labels whole. ctest runs these at 100 %, 150 % and 200 % scale and with
+// the text one step larger (see CMakeLists.txt).
+#include "app/splashwindow.h"
+#include "base/programfolder.h"
+#include "crossword/crosswordwindow.h"
+#include "help/helpwindow.h"
+#include "quiz/quizwindow.h"
+#include "support/captionfit.h"
+#include "support/fakes.h"
+#include "typing/typingtrainerwindow.h"
+#include "ui/accessiblenames.h"
+#include "wordentry/wordentrywindow.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+#include <QTextEdit>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+using namespace lumo;
+
+namespace {
+
+struct WindowCase {
+    const char* name;
+    std::function<QWidget*()> create;
+};
+
+class CaptionsFit : public ::testing::TestWithParam<WindowCase> {
+  protected:
+    void SetUp() override { setProgramFolder(QStringLiteral(LUMO_PROGRAM_DIR)); }
+    void TearDown() override { setProgramFolder(QString()); }
+    test::Platform platform;
+};
+
+TEST_P(CaptionsFit, NoCaptionIsCutOff)
+{
+    const std::unique_ptr<QWidget> window(GetParam().create());
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    const std::vector<test::CutCaption> cuts = test::cutCaptions(window.get());
+    EXPECT_TRUE(cuts.empty()) << "scale " << qgetenv("QT_SCALE_FACTOR").constData() << ", font dpi "
+                              << qgetenv("QT_FONT_DPI").constData() << ":\n"
+                              << test::describe(cuts).toStdString();
+}
+
+TEST_P(CaptionsFit, EveryControlHasAnAccessibleName)
+{
+    const std::unique_ptr<QWidget> window(GetParam().create());
+    window->show();
+    nameControls(window.get());
+    QStringList unnamed;
+    for (const QWidget* control : window->findChildren<QWidget*>()) {
+        const bool named = qobject_cast<const QAbstractButton*>(control) || qobject_cast<const QListWidget*>(control) ||
+                           qobject_cast<const QLineEdit*>(control) || qobject_cast<const QTextEdit*>(control);
+        const auto* label = qobject_cast<const QLabel*>(control);
+        if (control->isVisibleTo(window.get()) && (named || (label && !label->text().trimmed().isEmpty())) &&
+            control->accessibleName().trimmed().isEmpty())
+            unnamed.append(control->objectName());
+    }
+    EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(u' ').toStdString();
+}
+
+TEST(AccessibleNames, HeadingsAreTheBuddiesOfTheirListsAndNameThem)
+{
+    test::Platform platform;
+    setProgramFolder(QStringLiteral(LUMO_PROGRAM_DIR));
+    QuizWindow window;
+    nameControls(&window);
+    const auto* courses = window.findChild<QListWidget*>(QStringLiteral("List1"));
+    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Label3"))->buddy(), courses);
+    EXPECT_EQ(courses->accessibleName(), QStringLiteral("コース選択"));
+    EXPECT_EQ(window.findChild<QLineEdit*>(QStringLiteral("Text2"))->accessibleName(), QStringLiteral("解答欄"));
+    EXPECT_EQ(window.findChild<QAbstractButton*>(QStringLiteral("Command3"))->accessibleName(),
+              window.findChild<QAbstractButton*>(QStringLiteral("Command3"))->text().remove(u'&'));
+    setProgramFolder(QString());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryWindow, CaptionsFit,
+    ::testing::Values(WindowCase{"Quiz", [] { return static_cast<QWidget*>(new QuizWindow); }},
+                      WindowCase{"TypingTrainer", [] { return static_cast<QWidget*>(new TypingTrainerWindow); }},
+                      WindowCase{"Crossword", [] { return static_cast<QWidget*>(new CrosswordWindow); }},
+                      WindowCase{"WordEntry", [] { return static_cast<QWidget*>(new WordEntryWindow); }},
+                      WindowCase{"Help", [] { return static_cast<QWidget*>(new HelpWindow); }},
+                      WindowCase{"Splash",
+                                 [] { return static_cast<QWidget*>(new SplashWindow([] { return nullptr; })); }}),
+    [](const ::testing::TestParamInfo<WindowCase>& windowCase) { return std::string(windowCase.param.name); });
+
+} // namespace
