@@ -115,8 +115,8 @@ Column numbered(const Crossword& grid, Direction direction, bool answers)
                              : (across ? QStringLiteral("横のカギ") : QStringLiteral("縦のカギ"));
     const int count = across ? grid.yokoCount() : grid.tateCount();
     for (int k = 1; k <= count; ++k) {
-        const QString& text =
-            answers ? (across ? grid.yokoAns(k) : grid.tateAns(k)) : (across ? grid.yokoKagi(k) : grid.tateKagi(k));
+        const QString& text = answers ? (across ? grid.acrossAnswer(k) : grid.downAnswer(k))
+                                      : (across ? grid.acrossClue(k) : grid.downClue(k));
         column.lines.append(QStringLiteral("%1, %2").arg(k).arg(text));
     }
     return column;

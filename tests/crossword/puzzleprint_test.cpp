@@ -54,9 +54,9 @@ QStringList numberedEntries(const Crossword& g, bool answers)
 {
     QStringList entries;
     for (int k = 1; k <= g.yokoCount(); ++k)
-        entries.append(QStringLiteral("%1,%2").arg(k).arg(answers ? g.yokoAns(k) : g.yokoKagi(k)));
+        entries.append(QStringLiteral("%1,%2").arg(k).arg(answers ? g.acrossAnswer(k) : g.acrossClue(k)));
     for (int k = 1; k <= g.tateCount(); ++k)
-        entries.append(QStringLiteral("%1,%2").arg(k).arg(answers ? g.tateAns(k) : g.tateKagi(k)));
+        entries.append(QStringLiteral("%1,%2").arg(k).arg(answers ? g.downAnswer(k) : g.downClue(k)));
     for (QString& e : entries)
         e.remove(QRegularExpression(QStringLiteral("\\s")));
     return entries;
@@ -76,7 +76,7 @@ TEST(PuzzlePdf, PageOneHoldsEveryClueAndPageTwoEveryAnswer)
         std::shuffle(words.begin(), words.end(), engine);
         Crossword g;
         g.setWords(words);
-        g.CrossMake();
+        g.generate();
         ASSERT_GT(g.yokoCount() + g.tateCount(), 5);
 
         const QString pdf = dir.filePath(QStringLiteral("p%1.pdf").arg(seed));
@@ -100,7 +100,7 @@ TEST(PuzzlePdf, TwoA4PagesWithEmbeddedFonts)
 {
     Crossword g;
     g.setWords({{QStringLiteral("CAT"), QStringLiteral("猫")}, {QStringLiteral("CUP"), QStringLiteral("カップ")}});
-    g.CrossMake();
+    g.generate();
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("cat.pdf"));
     ASSERT_TRUE(savePuzzlePdf(pdf, g).ok);
