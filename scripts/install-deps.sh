@@ -14,6 +14,7 @@ packages=(
   # TextToSpeech headers include. (scripts/make_ipa.py also needs espeak-ng;
   # neither the build nor the tests do.)
   qt6-speech-dev qt6-speech-flite-plugin qt6-declarative-dev
+  poppler-utils
 )
 
 missing=()

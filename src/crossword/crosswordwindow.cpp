@@ -214,6 +214,8 @@ void CrosswordWindow::buildMenus()
 
     // Keeping the grid between runs is not offered.
     action(m_menuBar, "mnuMemori", QStringLiteral("メモリ保持(&M)"))->setEnabled(false);
+
+    buildPrintMenu();
 }
 
 void CrosswordWindow::prepareWindow()

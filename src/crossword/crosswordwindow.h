@@ -5,6 +5,7 @@
 //   crosswordwindow_puzzle.cpp  reading a course, building and showing a grid
 //   crosswordwindow_entry.cpp   typing into the cells and moving the cursor
 //   crosswordwindow_check.cpp   judging, hints and answers
+//   crosswordwindow_print.cpp   printing the puzzle and saving it as a PDF
 //   crosswordcells.*            the cell, the clickable label and the window surface
 //
 //   objectName            role
@@ -29,6 +30,8 @@
 //   mnuAnser              解答: fills in every answer
 //   mnuMuve               自動移動: mnuRightMv, mnuDownMv, mnuHandMv like opRightDown
 //   mnuMemori             メモリ保持: always disabled
+//   mnuPrintMenu          印刷, the last menu: mnuPrint prints the puzzle and its solution, mnuSavePdf saves them as a
+//   PDF
 
 #include "crossword/grid.h"
 
@@ -62,6 +65,10 @@ class CrosswordWindow : public QWidget {
   private:
     void buildControls();
     void buildMenus();
+    // Printing (crosswordwindow_print.cpp).
+    void buildPrintMenu();
+    void printPuzzle();
+    void savePuzzlePdf();
     // Centres the window, builds the grid cells and the first puzzle behind the prompt.
     void prepareWindow();
 

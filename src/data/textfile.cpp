@@ -4,6 +4,7 @@
 #include "data/fileproblems.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -225,10 +226,15 @@ QString toCp932LookAlikes(QString text)
         {u'\u301C', u'\uFF5E'}, {u'\u2212', u'\uFF0D'}, {u'\u2016', u'\u2225'},
         {u'\u00A2', u'\uFFE0'}, {u'\u00A3', u'\uFFE1'}, {u'\u00AC', u'\uFFE2'},
     };
-    for (QChar& c : text)
+    // Look before writing, so a text without any of them is not copied.
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c < 0xA2)
+            continue;
         for (auto [from, to] : kMap)
-            if (c.unicode() == from)
-                c = QChar(to);
+            if (c == from)
+                text[i] = QChar(to);
+    }
     return text;
 }
 
@@ -398,6 +404,33 @@ WriteResult writeTextFile(const QString& path, QStringView text)
     if (!encoded.ok())
         return unmappableError(path, encoded.unmappable);
     return written(path, replaceFileBytes(path, encoded.bytes));
+}
+
+WriteResult writeFileBytes(const QString& path, const QByteArray& bytes)
+{
+    return written(path, replaceFileBytes(path, bytes));
+}
+
+WriteResult appendLineAtomically(const QString& path, QStringView line)
+{
+    const Encoded encoded = encodeCp932(line);
+    if (!encoded.ok())
+        return unmappableError(path, encoded.unmappable);
+    QByteArray bytes;
+    if (QFileInfo::exists(path)) {
+        // The existing bytes are kept exactly, whatever they hold.
+        QFile file(path);
+        if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+            return written(path, QFileInfo(path).isDir() ? EISDIR : EACCES);
+        bytes = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            return written(path, EIO);
+    }
+    if (!bytes.isEmpty() && !bytes.endsWith('\n') && !bytes.endsWith('\r'))
+        bytes += "\r\n";
+    bytes += encoded.bytes;
+    bytes += "\r\n";
+    return writeFileBytes(path, bytes);
 }
 
 WriteResult appendTextFile(const QString& path, QStringView text)

@@ -77,6 +77,14 @@ WriteResult writeTextFile(const QString& path, QStringView text);
 // Appends the text to the file (created when missing): afterwards the file
 // is either as it was or as it was followed by the whole text.
 WriteResult appendTextFile(const QString& path, QStringView text);
+// Replaces the file atomically with `bytes` as they are (for files kept
+// in another encoding, such as word lists written for other programs).
+WriteResult writeFileBytes(const QString& path, const QByteArray& bytes);
+// Adds `line` and CR LF at the end of the file (created when missing) by
+// replacing the whole file atomically, so it is either unchanged or complete;
+// a last line without its line break gets one first. The existing bytes are
+// kept exactly as they are.
+WriteResult appendLineAtomically(const QString& path, QStringView line);
 // Creates an empty file when nothing exists at `path`; leaves anything
 // already there (a file that cannot be read, even a folder) for the reader
 // to report.

@@ -80,6 +80,14 @@ QStringList QuizSession::selectedEnglish() const
     return list;
 }
 
+QStringList QuizSession::selectedMeanings() const
+{
+    QStringList list;
+    for (int k = 1; k <= kMaxQuestions && !m_slots[k].english.isEmpty(); ++k)
+        list.append(m_slots[k].meaning);
+    return list;
+}
+
 bool QuizSession::isSelected(int listRow) const
 {
     return listRow >= 0 && !slot(listRow + 1).english.isEmpty();

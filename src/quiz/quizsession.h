@@ -51,6 +51,8 @@ class QuizSession {
     bool hasSelection() const { return !slot(1).english.isEmpty(); }
     // The English of every selected question, in order (the selection list).
     QStringList selectedEnglish() const;
+    // Their meanings, in the same order.
+    QStringList selectedMeanings() const;
     // Whether row `listRow` of the selection list holds a question.
     bool isSelected(int listRow) const;
     // Removes the question at row `listRow` of the selection list.

@@ -10,6 +10,7 @@
 //   quizwindow_windows.cpp   history files, sounds, help and the other windows, ending
 //   quizwindow_speech.cpp    speaking the English, its phonetic spelling, the listening quiz
 //   quizwindow_review.cpp    today's review, the letter-by-letter comparison of a wrong answer
+//   quizwindow_exchange.cpp  word lists in and out (import and export items)
 //
 // Controls (objectName → role):
 //   Label1 title · Label3 "コース選択" heading · List1 course list · Label4 "単語選択" heading
@@ -72,6 +73,7 @@ class QuizWindow : public QMainWindow {
     void buildControls();
     void connectControls();
     void buildMenus();
+    void buildWordExchange(QMenu* fileMenu); // import and export items at the end of the file menu
     void buildLetterButtons();
     void loadStartupFiles();
     void installKeyPreview();

@@ -237,6 +237,7 @@ void QuizWindow::buildMenus()
     item(file, "mnuNewQueItem", QStringLiteral("新規問題作成(&N)"), &QuizWindow::showWordEntry);
     inert(file, "mnuSaveItem", QStringLiteral("保存(&S)"))->setEnabled(false);
     item(file, "mnuExitItem", QStringLiteral("終了(&X)"), &QuizWindow::saveAndEnd);
+    buildWordExchange(file);
 
     QMenu* run = menu("mnuRun", QStringLiteral("実行(&R)"));
     item(run, "mnuKeyTre", QStringLiteral("キー入力練習(&K)"), &QuizWindow::showTypingTrainer);

@@ -8,6 +8,8 @@
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScreen>
 #include <QUrl>
 
@@ -57,6 +59,22 @@ class QtDialogs final : public Dialogs {
         if (path.isEmpty())
             return std::nullopt;
         return path;
+    }
+    std::optional<QString> openFile(QWidget* parent, const QString& title, const QString& filter) override
+    {
+        const QString path = QFileDialog::getOpenFileName(parent, title, QString(), filter);
+        if (path.isEmpty())
+            return std::nullopt;
+        return path;
+    }
+};
+
+class QtPrinting final : public Printing {
+  public:
+    bool choosePrinter(QWidget* parent, QPrinter& printer) override
+    {
+        QPrintDialog dialog(&printer, parent);
+        return dialog.exec() == QDialog::Accepted;
     }
 };
 
@@ -109,6 +127,11 @@ Shell& Shell::real()
 {
     static DesktopShell s;
     return s;
+}
+Printing& Printing::real()
+{
+    static QtPrinting p;
+    return p;
 }
 Screen& Screen::real()
 {

@@ -11,6 +11,7 @@
 
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 namespace lumo {
@@ -33,6 +34,8 @@ class Dialogs {
     // The save dialog with one filter such as "All Files (*.*)" and no
     // overwrite prompt; the chosen full path, or nullopt when cancelled.
     virtual std::optional<QString> saveFile(QWidget* parent, const QString& title, const QString& filter) = 0;
+    // The open dialog for an existing file; its full path, or nullopt when cancelled.
+    virtual std::optional<QString> openFile(QWidget* parent, const QString& title, const QString& filter) = 0;
     static Dialogs& real();
 };
 inline Dialogs& dialogs()
@@ -62,6 +65,19 @@ class Shell {
 inline Shell& shell()
 {
     return Seam<Shell>::get();
+}
+
+// The system print dialog: the learner chooses a printer and its settings
+// for `printer`; true when they chose to print.
+class Printing {
+  public:
+    virtual ~Printing() = default;
+    virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
+    static Printing& real();
+};
+inline Printing& printing()
+{
+    return Seam<Printing>::get();
 }
 
 // The size of the screen the windows centre themselves on, in pixels.

@@ -146,7 +146,8 @@ TEST_F(CrossWindow, OpensWithThePromptOverTheFirstGrid)
     EXPECT_EQ(w->findChild<QRadioButton*>(QStringLiteral("opRightDown(1)")), option(*w, 1));
 
     EXPECT_EQ(captions(child<QMenuBar>(*w, QStringLiteral("menuBar"))->actions()),
-              (QStringList{"コース選択(&C)", "次問題(&N)", "判定(&J)", "解答(&A)", "自動移動(&M)", "メモリ保持(&M)"}));
+              (QStringList{"コース選択(&C)", "次問題(&N)", "判定(&J)", "解答(&A)", "自動移動(&M)", "メモリ保持(&M)",
+                           "印刷(&P)"}));
     EXPECT_EQ(
         captions(child<QMenu>(*w, QStringLiteral("mnuCourse"))->actions()),
         (QStringList{"コース１(&1)", "コース２(&2)", "コース３(&3)", "コース４(&4)", "コース５(&5)", "ヒント(&H)"}));

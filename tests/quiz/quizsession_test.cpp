@@ -40,6 +40,8 @@ TEST(QuizSessionSelection, PicksAppendAndAMeaningIsPickedOnce)
     EXPECT_EQ(s.pick(-1), QuizSession::PickResult::NoSuchWord);
     EXPECT_EQ(s.questionTotal(), 2);
     EXPECT_EQ(s.selectedEnglish(), (QStringList{"make", "apple"}));
+    EXPECT_EQ(s.selectedMeanings().size(), 2);
+    EXPECT_EQ(s.selectedMeanings().last(), s.courseMeanings().first());
 }
 
 TEST(QuizSessionSelection, NothingIsWrittenPastTheLastQuestion)

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMetaObject>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -57,6 +58,30 @@ std::optional<QString> ScriptedDialogs::saveFile(QWidget*, const QString& title,
     auto a = saveFiles.front();
     saveFiles.pop_front();
     return a;
+}
+
+std::optional<QString> ScriptedDialogs::openFile(QWidget*, const QString& title, const QString& filter)
+{
+    shown.push_back({Shown::OpenFile, {}, title, filter});
+    if (openFiles.empty())
+        return std::nullopt;
+    auto a = openFiles.front();
+    openFiles.pop_front();
+    return a;
+}
+
+bool ScriptedPrinting::choosePrinter(QWidget*, QPrinter& printer)
+{
+    ++shown;
+    if (replies.empty() || !replies.front()) {
+        if (!replies.empty())
+            replies.pop_front();
+        return false;
+    }
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(*replies.front());
+    replies.pop_front();
+    return true;
 }
 
 QStringList ScriptedDialogs::texts() const

@@ -21,7 +21,7 @@ class QTimer;
 namespace lumo::test {
 
 struct Shown {
-    enum Kind { Notice, Question, Confirm, Input, SaveFile } kind;
+    enum Kind { Notice, Question, Confirm, Input, SaveFile, OpenFile } kind;
     QString text;  // message or prompt
     QString title; // title (the filter, for SaveFile, is in `extra`)
     QString extra;
@@ -36,6 +36,8 @@ class ScriptedDialogs final : public Dialogs {
     std::deque<std::optional<QString>> inputs;
     // Replies to saveFile(); when empty, the dialog is cancelled.
     std::deque<std::optional<QString>> saveFiles;
+    // Replies to openFile(); when empty, the dialog is cancelled.
+    std::deque<std::optional<QString>> openFiles;
     std::vector<Shown> shown;
 
     void notice(QWidget*, const QString& text, const QString& title) override;
@@ -44,6 +46,7 @@ class ScriptedDialogs final : public Dialogs {
     std::optional<QString> input(QWidget*, const QString& prompt, const QString& title,
                                  const QString& defaultText) override;
     std::optional<QString> saveFile(QWidget*, const QString& title, const QString& filter) override;
+    std::optional<QString> openFile(QWidget*, const QString& title, const QString& filter) override;
 
     QStringList texts() const; // the texts of everything shown, in order
     int count(Shown::Kind kind) const;
@@ -70,6 +73,20 @@ class RecordingShell final : public Shell {
 
   private:
     ScopedSeam<Shell> m_guard;
+};
+
+// The print dialog: each reply either prints into a PDF file at that path
+// (the printer set to PDF output) or, for nullopt, cancels. When no reply
+// is left, the dialog is cancelled.
+class ScriptedPrinting final : public Printing {
+  public:
+    ScriptedPrinting() : m_guard(this) {}
+    std::deque<std::optional<QString>> replies;
+    int shown = 0;
+    bool choosePrinter(QWidget* parent, QPrinter& printer) override;
+
+  private:
+    ScopedSeam<Printing> m_guard;
 };
 
 // Records what would have been said; `canSpeak` false plays a machine
@@ -152,6 +169,7 @@ struct Platform {
     RecordingShell shell;
     RecordingSpeech speech;
     FixedScreen screen;
+    ScriptedPrinting printing;
     ScriptedRandom random;
     FixedClock clock;
 };

@@ -1,0 +1,25 @@
+#pragma once
+// The crossword on paper: page 1 the empty grid with its numbers and both
+// clue lists, page 2 the solved grid with the answers, on A4. Drawn from the
+// puzzle model only, so nothing the learner typed reaches the page.
+
+#include "crossword/grid.h"
+#include "data/textfile.h"
+
+class QPagedPaintDevice;
+class QPrinter;
+
+namespace lumo::cross {
+
+// Draws both pages on a printer or PDF writer that is set up already.
+// False when the device cannot be painted on.
+bool paintPuzzle(QPagedPaintDevice& device, const Crossword& grid);
+
+// Sets a printer to A4 with the margins the pages are laid out for.
+void preparePrinter(QPrinter& printer);
+
+// Writes both pages as a PDF with its fonts embedded, replacing `path`
+// atomically; a failure leaves no file behind and says why, naming the file.
+WriteResult savePuzzlePdf(const QString& path, const Crossword& grid);
+
+} // namespace lumo::cross

@@ -1,0 +1,50 @@
+#pragma once
+// The main window's items for bringing word lists in and taking them out,
+// added at the end of its file menu:
+//
+// objectName → role
+//   mnuImportWords      read a CSV or tab-separated file into a new course (import dialog)
+//   mnuExportCourse     write the course chosen in the course list
+//   mnuExportSelection  write the selected questions
+//   mnuExportMissed     write the words answered wrongly in the history
+//
+// The window hands over what these need through Hooks; everything goes
+// through the platform layer's dialogs.
+
+#include "exchange/wordexport.h"
+
+#include <QObject>
+
+#include <functional>
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace lumo::exchange {
+
+class WordExchange : public QObject {
+    Q_OBJECT
+  public:
+    struct Hooks {
+        std::function<QString()> programFolder; // with its trailing separator
+        std::function<QString()> chosenCourse;  // file name of the course to export
+        std::function<std::vector<WordPair>()> selection;
+        std::function<QString()> currentHistory;              // this run's history, not yet in the files
+        std::function<void(const QString& name)> courseAdded; // a new course file is listed
+    };
+    WordExchange(QWidget* window, QMenu* fileMenu, Hooks hooks);
+
+    void importWords();
+    void exportCourse();
+    void exportSelection();
+    void exportMissed();
+
+  private:
+    void exportPairs(const std::vector<WordPair>& pairs, const QString& what);
+
+    QWidget* m_window;
+    Hooks m_hooks;
+};
+
+} // namespace lumo::exchange

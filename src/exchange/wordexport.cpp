@@ -1,0 +1,94 @@
+#include "exchange/wordexport.h"
+
+#include <QSet>
+
+namespace lumo::exchange {
+
+ExportFormat formatForPath(const QString& path)
+{
+    return path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive) ? ExportFormat::Csv : ExportFormat::Tsv;
+}
+
+namespace {
+
+void appendField(QString& out, const QString& field, QChar separator, bool first)
+{
+    const bool quote = field.contains(separator) || field.contains(u'"') || field.contains(u'\r') ||
+                       field.contains(u'\n') || (first && field.startsWith(u'#')) ||
+                       (separator == u',' && field.contains(u';')) || field.startsWith(u' ') || field.endsWith(u' ');
+    if (!quote) {
+        out += field;
+        return;
+    }
+    out += u'"';
+    for (const QChar c : field) {
+        if (c == u'"')
+            out += u'"';
+        out += c;
+    }
+    out += u'"';
+}
+
+} // namespace
+
+QByteArray exportBytes(const std::vector<WordPair>& pairs, ExportFormat format)
+{
+    const bool csv = format == ExportFormat::Csv;
+    const QChar separator = csv ? u',' : u'\t';
+    const QLatin1String lineEnd = csv ? QLatin1String("\r\n") : QLatin1String("\n");
+    QString text;
+    if (!csv)
+        text = QStringLiteral("#separator:tab\n#html:false\n");
+    for (const WordPair& pair : pairs) {
+        appendField(text, pair.english, separator, true);
+        text += separator;
+        appendField(text, pair.japanese, separator, false);
+        text += lineEnd;
+    }
+    QByteArray bytes = csv ? QByteArray("\xEF\xBB\xBF") : QByteArray();
+    bytes += text.toUtf8();
+    return bytes;
+}
+
+WriteResult writeExport(const QString& path, const std::vector<WordPair>& pairs, ExportFormat format)
+{
+    return writeFileBytes(path, exportBytes(pairs, format));
+}
+
+std::vector<WordPair> pairsOf(const CourseLines& course)
+{
+    std::vector<WordPair> pairs;
+    pairs.reserve(course.english.size());
+    for (qsizetype i = 0; i < course.english.size() && i < course.meanings.size(); ++i)
+        pairs.push_back({course.english[i], course.meanings[i]});
+    return pairs;
+}
+
+std::vector<WordPair> missedWords(QStringView history)
+{
+    std::vector<WordPair> words;
+    QSet<QString> seen;
+    forEachLine(history, [&words, &seen](QStringView line) {
+        const qsizetype first = line.indexOf(u',');
+        const qsizetype last = line.lastIndexOf(u',');
+        if (first < 1 || last <= first)
+            return true;
+        const QStringView marks = line.sliced(last + 1);
+        const bool onlyMarks =
+            !marks.isEmpty() && std::all_of(marks.begin(), marks.end(), [](QChar c) { return c == u'○' || c == u'×'; });
+        if (!onlyMarks || !marks.contains(u'×'))
+            return true;
+        const qsizetype date = line.first(last).lastIndexOf(u',');
+        if (date <= first)
+            return true;
+        const QString english = line.first(first).toString();
+        if (seen.contains(english))
+            return true;
+        seen.insert(english);
+        words.push_back({english, line.sliced(first + 1, date - first - 1).toString()});
+        return true;
+    });
+    return words;
+}
+
+} // namespace lumo::exchange

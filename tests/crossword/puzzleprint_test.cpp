@@ -1,0 +1,221 @@
+// The printed crossword, read back with the PDF tools: the text of each
+// page, the embedded fonts, the page size and a picture of the pages.
+#include "crossword/crosswordcells.h"
+#include "crossword/crosswordwindow.h"
+#include "crossword/puzzleprint.h"
+#include "data/textfile.h"
+
+#include "support/fakes.h"
+
+#include <QAction>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+using namespace lumo;
+using namespace lumo::cross;
+
+namespace {
+
+// Runs a poppler tool; its standard output.
+QString run(const QString& tool, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0) {
+        ADD_FAILURE() << tool.toStdString()
+                      << " failed (poppler-utils installed?): " << process.readAllStandardError().toStdString();
+        return {};
+    }
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The text of one page with every space and line break taken out, so that
+// wrapped clues still read as one. A font may give one glyph to both ～ and
+// 〜 (and the like), and the extracted text then names the JIS form: read it
+// as the look-alike the program's texts use.
+QString pageText(const QString& pdf, int page)
+{
+    QString text = run(QStringLiteral("pdftotext"),
+                       {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"), QString::number(page),
+                        QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    text.remove(QRegularExpression(QStringLiteral("\\s")));
+    return toCp932LookAlikes(text);
+}
+
+QStringList numberedEntries(const Crossword& g, bool answers)
+{
+    QStringList entries;
+    for (int k = 1; k <= g.yokoCount(); ++k)
+        entries.append(QStringLiteral("%1,%2").arg(k).arg(answers ? g.acrossAnswer(k) : g.acrossClue(k)));
+    for (int k = 1; k <= g.tateCount(); ++k)
+        entries.append(QStringLiteral("%1,%2").arg(k).arg(answers ? g.downAnswer(k) : g.downClue(k)));
+    for (QString& e : entries)
+        e.remove(QRegularExpression(QStringLiteral("\\s")));
+    return entries;
+}
+
+} // namespace
+
+TEST(PuzzlePdf, PageOneHoldsEveryClueAndPageTwoEveryAnswer)
+{
+    const CourseWords course = readWordFiles(QStringLiteral(LUMO_PROGRAM_DIR), 1, 11);
+    ASSERT_GT(course.words.size(), 40u);
+    QTemporaryDir dir;
+    for (unsigned seed = 1; seed <= 3; ++seed) {
+        SCOPED_TRACE(seed);
+        WordList words = course.words;
+        std::mt19937 engine(seed);
+        std::shuffle(words.begin(), words.end(), engine);
+        Crossword g;
+        g.setWords(words);
+        g.generate();
+        ASSERT_GT(g.yokoCount() + g.tateCount(), 5);
+
+        const QString pdf = dir.filePath(QStringLiteral("p%1.pdf").arg(seed));
+        ASSERT_TRUE(savePuzzlePdf(pdf, g).ok);
+        const QString first = pageText(pdf, 1);
+        const QString second = pageText(pdf, 2);
+        for (const QString& clue : numberedEntries(g, false))
+            EXPECT_TRUE(first.contains(clue)) << clue.toStdString() << " not in " << first.toStdString();
+        for (const QString& answer : numberedEntries(g, true)) {
+            EXPECT_TRUE(second.contains(answer)) << answer.toStdString();
+            EXPECT_FALSE(first.contains(answer)) << answer.toStdString();
+        }
+        EXPECT_TRUE(first.contains(QStringLiteral("横のカギ")) && first.contains(QStringLiteral("縦のカギ")));
+        // Every word number printed beside the grid or in a number cell.
+        for (const NumberMark& mark : g.numberMarks())
+            EXPECT_TRUE(first.contains(QString::number(mark.number)));
+    }
+}
+
+TEST(PuzzlePdf, TwoA4PagesWithEmbeddedFonts)
+{
+    Crossword g;
+    g.setWords({{QStringLiteral("CAT"), QStringLiteral("猫")}, {QStringLiteral("CUP"), QStringLiteral("カップ")}});
+    g.generate();
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("cat.pdf"));
+    ASSERT_TRUE(savePuzzlePdf(pdf, g).ok);
+
+    const QString info = run(QStringLiteral("pdfinfo"), {pdf});
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n")))) << info.toStdString();
+    EXPECT_TRUE(info.contains(
+        QRegularExpression(QStringLiteral("Page size:\\s+595(\\.\\d+)? x 84[12](\\.\\d+)? pts \\(A4\\)"))))
+        << info.toStdString();
+
+    // pdffonts: two heading lines, then one line per font with "emb" yes or no.
+    const QStringList fonts = run(QStringLiteral("pdffonts"), {pdf}).split(u'\n', Qt::SkipEmptyParts).mid(2);
+    ASSERT_FALSE(fonts.isEmpty());
+    for (const QString& font : fonts)
+        EXPECT_TRUE(
+            font.contains(QRegularExpression(QStringLiteral("\\s+yes\\s+(yes|no)\\s+(yes|no)\\s+\\d+\\s+\\d+$"))))
+            << font.toStdString();
+
+    // The pictures: the solved page shows more ink than the empty grid (its letters).
+    run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-png"), pdf,
+                                     dir.filePath(QStringLiteral("page"))});
+    const auto ink = [](const QImage& image) {
+        qint64 dark = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                dark += qGray(image.pixel(x, y)) < 128;
+        return dark;
+    };
+    const QImage one(dir.filePath(QStringLiteral("page-1.png")));
+    const QImage two(dir.filePath(QStringLiteral("page-2.png")));
+    ASSERT_FALSE(one.isNull());
+    ASSERT_FALSE(two.isNull());
+    EXPECT_GT(ink(one), 0);
+    EXPECT_GT(ink(two), ink(one));
+}
+
+TEST(PuzzlePdf, AFailedWriteLeavesNoFile)
+{
+    Crossword g;
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("no/such/folder/x.pdf"));
+    const WriteResult result = savePuzzlePdf(pdf, g);
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.error.contains(QStringLiteral("x.pdf")));
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+namespace {
+
+// The window of the other crossword tests: CAT and APE across, CUP and TEA down.
+class CrossPrintWindow : public ::testing::Test {
+  protected:
+    void SetUp() override
+    {
+        folder.write(QStringLiteral("word-1.dat"), QStringLiteral("CUP,カップ\nTEA,お茶\n"));
+        folder.write(QStringLiteral("word-2.dat"), QStringLiteral("APE,猿\n"));
+        folder.write(QStringLiteral("word-3.dat"), QStringLiteral("CAT,猫\n"));
+        platform.random.values.assign(4000, 0.5f);
+        window = std::make_unique<CrosswordWindow>();
+        window->setAttribute(Qt::WA_DeleteOnClose, false);
+        window->show();
+        QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("Text1")), Qt::LeftButton); // the start prompt
+    }
+    CrosswordCell* cell(int k) const { return window->findChild<CrosswordCell*>(QStringLiteral("txEizi(%1)").arg(k)); }
+    void trigger(const char* name)
+    {
+        QAction* action = window->findChild<QAction*>(QString::fromLatin1(name));
+        ASSERT_NE(action, nullptr) << name;
+        action->trigger();
+    }
+
+    test::Platform platform;
+    test::TempProgramFolder folder;
+    std::unique_ptr<CrosswordWindow> window;
+};
+
+} // namespace
+
+TEST_F(CrossPrintWindow, SavesThePdfWithoutTheLearnersLetters)
+{
+    // The learner's letters, some of them wrong.
+    for (auto [k, key] : {std::pair{1, 'X'}, {2, 'Y'}, {13, 'Z'}})
+        QTest::keyClick(cell(k), key);
+    ASSERT_EQ(cell(1)->text(), QStringLiteral("X"));
+
+    platform.dialogs.saveFiles = {folder.path() + QStringLiteral("puzzle")};
+    trigger("mnuSavePdf");
+    EXPECT_EQ(platform.dialogs.shown.at(0).title, QStringLiteral("PDF に保存"));
+    const QString pdf = folder.path() + QStringLiteral("puzzle.pdf");
+    ASSERT_TRUE(folder.exists(QStringLiteral("puzzle.pdf")));
+    const QString first = pageText(pdf, 1);
+    for (const char16_t* clue : {u"1,猫", u"2,猿", u"1,カップ", u"2,お茶"})
+        EXPECT_TRUE(first.contains(QStringView(clue))) << QString::fromUtf16(clue).toStdString();
+    EXPECT_FALSE(first.contains(QRegularExpression(QStringLiteral("[A-Z]")))) << first.toStdString();
+    const QString second = pageText(pdf, 2);
+    for (const char* answer : {"1,CAT", "2,APE", "1,CUP", "2,TEA"})
+        EXPECT_TRUE(second.contains(QString::fromLatin1(answer))) << answer;
+    EXPECT_FALSE(second.contains(u'X'));
+    EXPECT_EQ(platform.dialogs.count(test::Shown::Notice), 0);
+
+    // Cancelled: nothing written.
+    trigger("mnuSavePdf");
+    EXPECT_EQ(platform.dialogs.count(test::Shown::SaveFile), 2);
+}
+
+TEST_F(CrossPrintWindow, PrintsThroughThePrintDialog)
+{
+    const QString pdf = folder.path() + QStringLiteral("printed.pdf");
+    platform.printing.replies = {std::nullopt, pdf};
+    trigger("mnuPrint"); // cancelled
+    EXPECT_EQ(platform.printing.shown, 1);
+    EXPECT_FALSE(folder.exists(QStringLiteral("printed.pdf")));
+    trigger("mnuPrint");
+    ASSERT_TRUE(folder.exists(QStringLiteral("printed.pdf")));
+    EXPECT_TRUE(pageText(pdf, 1).contains(QStringLiteral("1,カップ")));
+    EXPECT_TRUE(pageText(pdf, 2).contains(QStringLiteral("2,TEA")));
+    EXPECT_EQ(platform.dialogs.count(test::Shown::Notice), 0);
+}
