@@ -298,6 +298,16 @@ std::vector<ControlCase> controlCases()
     add("mnuHelpFull", Use::Trigger, nullptr,
         [](QuizWindowTest& t) { EXPECT_EQ(t.platform.shell.opened, QStringList{t.folder.path() + "E-Help.htm"}); });
     add("mnuRecord", Use::Trigger, nullptr, windowShown("frmRecord"));
+    // Word lists in and out: each item asks for its file, or says there is nothing to write.
+    add("mnuImportWords", Use::Trigger, nullptr,
+        [](QuizWindowTest& t) { EXPECT_EQ(t.lastDialog().kind, Shown::OpenFile); });
+    add("mnuExportCourse", Use::Trigger, nullptr,
+        [](QuizWindowTest& t) { EXPECT_EQ(t.lastDialog().kind, Shown::SaveFile) << "the course has words"; });
+    add("mnuExportSelection", Use::Trigger, pickApple,
+        [](QuizWindowTest& t) { EXPECT_EQ(t.lastDialog().kind, Shown::SaveFile) << "apple is selected"; });
+    add("mnuExportMissed", Use::Trigger, nullptr, [](QuizWindowTest& t) {
+        EXPECT_EQ(t.lastDialog().text, QStringLiteral("書き出す単語がありません。")) << "nothing missed yet";
+    });
     // Today's review: with no history yet it says so; the limit is asked for.
     add("mnuTodayReview", Use::Trigger, nullptr, [](QuizWindowTest& t) {
         EXPECT_EQ(t.lastDialog().kind, Shown::Notice);
