@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <algorithm>
+
 namespace lumo {
 
 CrosswordCell::CrosswordCell(int index, QWidget* parent) : QWidget(parent), m_index(index)
@@ -57,6 +59,15 @@ void CrosswordCell::setFontSize(int points)
     if (points == m_fontSize)
         return;
     m_fontSize = points;
+    update();
+}
+
+void CrosswordCell::setMarkedWrong(bool wrong)
+{
+    if (wrong == m_markedWrong)
+        return;
+    m_markedWrong = wrong;
+    setAccessibleDescription(wrong ? QStringLiteral("間違い") : QString());
     update();
 }
 
@@ -150,7 +161,14 @@ void CrosswordCell::paintEvent(QPaintEvent*)
     QString shown = m_text;
     shown.remove(u'\r');
     const int flags = m_fontSize > 8 ? int(Qt::AlignCenter) : int(Qt::AlignLeft | Qt::AlignTop);
+    const QRect letter = painter.boundingRect(area.adjusted(2, 0, -1, 0), flags, shown);
     painter.drawText(area.adjusted(2, 0, -1, 0), flags, shown);
+    if (m_markedWrong) {
+        // A bar under the letter, inside the cell's border.
+        const int thickness = std::max(2, area.height() / 14);
+        const int y = std::min(letter.bottom() - thickness / 2, area.bottom() - 2 - thickness);
+        painter.fillRect(QRect(letter.left(), y, letter.width(), thickness), m_textColour);
+    }
 }
 
 ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {}
@@ -176,6 +194,17 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
     event->accept();
     if (click)
         emit clicked();
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
 }
 
 void ClickLabel::paintEvent(QPaintEvent* event)

@@ -33,6 +33,10 @@ class CrosswordCell : public QWidget {
     void setBorder(bool border);
     int fontSize() const { return m_fontSize; }
     void setFontSize(int points);
+    // A letter judged wrong is underlined as well as coloured, so the mark
+    // does not rest on colour alone; assistive technology hears "間違い".
+    bool markedWrong() const { return m_markedWrong; }
+    void setMarkedWrong(bool wrong);
     // Visible and enabled: a cell a letter can be typed into.
     bool usable() const { return !isHidden() && isEnabled(); }
 
@@ -57,9 +61,11 @@ class CrosswordCell : public QWidget {
     QColor m_backColour = Qt::white;
     bool m_border = true;
     int m_fontSize = 18;
+    bool m_markedWrong = false;
 };
 
-// A label that reports a click (press and release inside it).
+// A label that reports a click (press and release inside it), or Enter or
+// Space while it has the focus.
 class ClickLabel : public QLabel {
     Q_OBJECT
   public:
@@ -73,6 +79,7 @@ class ClickLabel : public QLabel {
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:

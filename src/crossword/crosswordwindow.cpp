@@ -137,6 +137,8 @@ void CrosswordWindow::buildControls()
     setTwipsGeometry(m_successPicture, 180, 945, 5655, 4380);
     m_successPicture->setSvg(QStringLiteral(":/assets/good.svg"));
     m_successPicture->setCursor(Qt::PointingHandCursor);
+    m_successPicture->setFocusPolicy(Qt::TabFocus); // takes the focus when shown; Enter or Space goes on
+    m_successPicture->setAccessibleName(QStringLiteral("正解の絵（クリックまたは Enter で次の問題）"));
     m_successPicture->hide();
     connect(m_successPicture, &ClickLabel::clicked, this, &CrosswordWindow::dismissSuccess);
 
@@ -157,6 +159,7 @@ void CrosswordWindow::buildControls()
     m_startPrompt->resize(twipsToPixels(3615), twipsToPixels(1950));
     m_startPrompt->setCursor(Qt::PointingHandCursor);
     setColours(m_startPrompt, QColor(0, 0, 192), QColor(255, 192, 128));
+    m_startPrompt->setAccessibleName(QStringLiteral("開始（クリックまたは Enter）"));
     m_startPrompt->hide();
     connect(m_startPrompt, &ClickLabel::clicked, this, &CrosswordWindow::startFromPrompt);
 
@@ -232,6 +235,7 @@ void CrosswordWindow::prepareWindow()
         CrosswordCell* cell = m_cells[k];
         cell->setGeometry(twipsRect(t.left + (col - 1) * t.width, t.top + (row - 1) * t.height, t.width, t.height));
         cell->setBackColour(QColor(255, 255, 192));
+        cell->setAccessibleName(QStringLiteral("%1行%2列のマス").arg(row).arg(col));
         cell->show();
     }
     const QRect first = m_cells[1]->geometry();

@@ -15,8 +15,9 @@
 //   opRightDown(0..2)     where the cursor goes after a letter: right, down, nowhere
 //   txEizi(1..144)        the grid cells (txEizi(0) is the hidden template)
 //   Shape1                the frame round the grid
-//   Text1                 the start prompt over the first grid; a click starts a puzzle
-//   Image1                the success picture; a click starts the next puzzle
+//   Text1                 the start prompt over the first grid; a click or Enter starts a puzzle
+//   Image1                the success picture; a click, or Enter or Space while it has the
+//                         focus, starts the next puzzle
 //   lbGood                "Good!" under the picture
 //   Label2, lbYoko        heading and clues across
 //   Label3, lbTate        heading and clues down
@@ -100,6 +101,7 @@ class CrosswordWindow : public QWidget {
     void startHint();
     void showHintTick();
     void revealAnswers();
+    void markWrong(CrosswordCell* cell);
     void dismissSuccess();
 
     // Controls.

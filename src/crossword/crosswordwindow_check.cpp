@@ -23,7 +23,7 @@ void CrosswordWindow::checkAnswers()
         // Case does not matter; an empty cell is wrong.
         if (cell->text().toUpper() != solution.toUpper()) {
             wrong = true;
-            cell->setTextColour(kWrong);
+            markWrong(cell);
         }
     }
     if (wrong)
@@ -34,6 +34,7 @@ void CrosswordWindow::checkAnswers()
     m_successPicture->raise();
     m_good->show();
     m_good->raise();
+    m_successPicture->setFocus(Qt::OtherFocusReason); // Enter goes on to the next puzzle
 }
 
 void CrosswordWindow::startHint()
@@ -67,9 +68,15 @@ void CrosswordWindow::revealAnswers()
             continue;
         CrosswordCell* cell = m_cells[k];
         if (cell->text().toUpper() != solution.toUpper())
-            cell->setTextColour(kWrong);
+            markWrong(cell);
         cell->setText(solution);
     }
+}
+
+void CrosswordWindow::markWrong(CrosswordCell* cell)
+{
+    cell->setTextColour(kWrong);
+    cell->setMarkedWrong(true);
 }
 
 void CrosswordWindow::dismissSuccess()

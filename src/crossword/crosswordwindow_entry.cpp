@@ -22,6 +22,11 @@ void CrosswordWindow::focusCell(int index)
 
 void CrosswordWindow::handleCellKey(int index, int keyCode)
 {
+    // The start prompt says ENTER: Enter starts the puzzle as a click does.
+    if (keyCode == vk::Return && m_startPrompt->isVisible()) {
+        startFromPrompt();
+        return;
+    }
     int step = 0;
     switch (keyCode) {
     case vk::Left: step = -1; break;
@@ -39,6 +44,7 @@ void CrosswordWindow::handleCellKey(int index, int keyCode)
         // Any other key starts the cell afresh; the character it produces
         // then lands in it. Typing over a red mark turns the cell black.
         m_cells[index]->setTextColour(Qt::black);
+        m_cells[index]->setMarkedWrong(false);
         m_cells[index]->setText(QString());
         return;
     }

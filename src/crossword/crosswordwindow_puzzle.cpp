@@ -70,6 +70,7 @@ void CrosswordWindow::applyCells()
             cell->setFontSize(18);
             cell->setTextColour(Qt::black);
             cell->setBorder(true);
+            cell->setMarkedWrong(false);
             cell->setEnabled(true);
         }
         cell->setVisible(true);

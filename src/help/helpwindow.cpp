@@ -35,6 +35,10 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     m_back = new QPushButton(QStringLiteral("戻る"), this);
     m_back->setObjectName(QStringLiteral("CmdBack"));
     connect(m_back, &QPushButton::clicked, this, &HelpWindow::sayNoPreviousPage);
+    for (QPushButton* button : {m_forward, m_back}) {
+        button->setFocusPolicy(Qt::StrongFocus);
+        button->setAutoDefault(true); // Enter presses the focused button as Space does
+    }
 
     m_notice = new NoticeBar(this, NoticeBar::Kind::Error);
     m_notice->setObjectName(QStringLiteral("lbNotice"));
@@ -43,6 +47,16 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     m_text = new RichTextBox(this);
     m_text->setObjectName(QStringLiteral("RichTextBox1"));
     m_text->setReadOnly(true);
+    // Read by keyboard too: arrows and Page Up/Down move through the text,
+    // Tab moves on to the buttons.
+    m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_text->setTabChangesFocus(true);
+    m_text->setAccessibleName(QStringLiteral("ヘルプの本文"));
+
+    // Keyboard order as the eye reads: the text, then 戻る and 進む.
+    setTabOrder(m_text, m_back);
+    setTabOrder(m_back, m_forward);
+    m_text->setFocus(Qt::OtherFocusReason);
 
     resize(twipsRect(0, 0, kClientWidth, kClientHeight).size());
     arrange();

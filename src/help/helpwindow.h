@@ -8,6 +8,8 @@
 //   CmdFor         "進む": there is no next page; says so in a notice box
 //   CmdBack        "戻る": there is no previous page; says so in a notice box
 //   lbNotice       notice bar above the text: why the text is empty or damaged
+// Keyboard: the text has the focus first (arrows and Page Up/Down read it);
+// Tab goes on to 戻る and 進む, which Enter or Space presses.
 #include <QWidget>
 
 class QPushButton;

@@ -17,7 +17,7 @@
 //   List2 meanings of the course (English-input direction) · List3 English of the course (translation direction)
 //   List4 selected questions (click removes one) · Text4 question count · Text5 question number
 //   txHatuon the meaning's note · Text1 question prompt · Text2 answer box · txSetumei instructions
-//   Text3 answer shown / result · RichTextBox3 example sentence and notices · RichTextBox1 spare text box (hidden)
+//   Text3 answer shown / result · RichTextBox3 example sentence and prompts · RichTextBox1 spare text box (hidden)
 //   RichTextBox2 example text holder (hidden) · richDatakioku history text holder (hidden)
 //   key(0)..key(30) letter buttons · Command5 SPACE · cmdmozihenkan case switch · Command4 BS · cmdDEL DEL
 //   Command3 判定 (judge) · Label2 正解/残念 verdict · OpSeikai / OpZannen self-grading (translation direction)
@@ -26,6 +26,8 @@
 //   Timer1 the translation direction's advance timer (1 s)
 //   cmdHatuon 発音: speak the English · lbHatuonKigou the judged English with its phonetic spelling
 //   lbCompare a wrong typed answer beside the right one, letter by letter
+//   notice problems with files (start-up files, a course, a history file) and with speech, in a bar
+//          under every control; the window grows by its height while it shows
 // Menu items: see DESIGN.md.
 
 #include "quiz/quizlogic.h"
@@ -51,6 +53,7 @@ class QTimer;
 
 namespace lumo {
 
+class NoticeBar;
 class RichTextBox;
 class TypingTrainerWindow;
 class CrosswordWindow;
@@ -193,6 +196,7 @@ class QuizWindow : public QMainWindow {
     QMenu* m_wordMenu = nullptr; // the word lists' context menu
     int m_wordMenuRow = -1;      // the row it was opened on
     QLabel* m_comparisonLabel = nullptr;
+    NoticeBar* m_notice = nullptr;
 
     // The other windows, while they are open.
     QPointer<TypingTrainerWindow> m_typingTrainer;

@@ -5,6 +5,7 @@
 #include "data/course.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
+#include "ui/noticebar.h"
 #include "ui/twips.h"
 #include "ui/wrappingbutton.h"
 #include "widgets/richtextbox.h"
@@ -179,6 +180,11 @@ void QuizWindow::buildControls()
     // The instructions lie over the answer area until a course is chosen.
     m_instructionsBox->raise();
 
+    // Problems with files (start-up files, a course, a history file): a bar
+    // under every control; the window grows to hold it while it shows.
+    m_notice = new NoticeBar(client);
+    m_notice->setPlacement(NoticeBar::Placement::BelowControls);
+
     m_advanceTimer = new QTimer(this);
     m_advanceTimer->setObjectName(QStringLiteral("Timer1"));
     m_advanceTimer->setInterval(1000);
@@ -281,7 +287,7 @@ void QuizWindow::buildMenus()
 }
 
 // Start-up, step by step. Problems with the start-up files are listed in the
-// example box rather than in message boxes: the window opens either way.
+// notice bar rather than in message boxes: the window opens either way.
 void QuizWindow::loadStartupFiles()
 {
     // The design size is the whole window; the menu bar takes its share of it.
@@ -310,7 +316,7 @@ void QuizWindow::loadStartupFiles()
     buildLetterButtons();
     m_instructionsBox->setPlainText(kInstructions);
     problems.removeAll(QString());
-    m_exampleBox->setText(problems.join(QStringLiteral("\r\n")));
+    m_notice->showNotice(problems.join(u'\n'));
 }
 
 void QuizWindow::buildLetterButtons()

@@ -7,6 +7,7 @@
 #include "data/textfile.h"
 #include "review/answercomparison.h"
 #include "review/todaysreview.h"
+#include "ui/noticebar.h"
 #include "ui/platform.h"
 
 #include <QLabel>
@@ -86,7 +87,7 @@ void QuizWindow::pickTodaysReview()
     const QString path = m_programFolder + QLatin1String(kTrainingFile);
     const TextFile file = readTextFile(path);
     if (!file.usable() && file.status != TextFile::Status::Missing) {
-        dialogs().notice(this, readProblemMessage(file, path));
+        m_notice->showNotice(readProblemMessage(file, path));
         return;
     }
     const QString history = file.text + m_session.history() + QStringLiteral("\r\n");

@@ -2,6 +2,7 @@
 #include "quiz/quizwindow.h"
 
 #include "data/course.h"
+#include "ui/noticebar.h"
 #include "ui/platform.h"
 #include "widgets/richtextbox.h"
 
@@ -49,7 +50,7 @@ void QuizWindow::chooseCourse()
     if (!entry.isEmpty()) {
         const QString problem = loadCourse(m_programFolder + entry, false);
         if (!problem.isEmpty())
-            dialogs().notice(this, problem);
+            m_notice->showNotice(problem);
     }
     m_instructionsBox->hide();
 }
@@ -60,7 +61,7 @@ void QuizWindow::pickWord(int row)
     if (result == QuizSession::PickResult::NoSuchWord)
         return;
     if (result == QuizSession::PickResult::Full)
-        dialogs().notice(this, QStringLiteral("選択できる問題は %1 問までです。").arg(QuizSession::kMaxQuestions));
+        m_notice->showNotice(QStringLiteral("選択できる問題は %1 問までです。").arg(QuizSession::kMaxQuestions));
     showQuestionCount();
 }
 

@@ -6,6 +6,7 @@
 #include "help/helpwindow.h"
 #include "record/recordwindow.h"
 #include "typing/typingtrainerwindow.h"
+#include "ui/noticebar.h"
 #include "ui/platform.h"
 #include "wordentry/wordentrywindow.h"
 
@@ -36,12 +37,12 @@ void QuizWindow::loadHistoryFile(const QString& name, bool wrongAnswersOnly)
     const QString path = m_programFolder + name;
     const WriteResult created = touchFile(path);
     if (!created.ok) {
-        dialogs().notice(this, created.error);
+        m_notice->showNotice(created.error);
         return;
     }
     const QString problem = loadCourse(path, wrongAnswersOnly);
     if (!problem.isEmpty())
-        dialogs().notice(this, problem);
+        m_notice->showNotice(problem);
 }
 
 void QuizWindow::showRecord()

@@ -6,6 +6,7 @@
 #include "data/textfile.h"
 #include "record/recordcharts.h"
 #include "ui/fonts.h"
+#include "ui/noticebar.h"
 #include "ui/platform.h"
 
 #include <QComboBox>
@@ -58,10 +59,8 @@ RecordWindow::RecordWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     setFont(uiFont(Face::Gothic, 9));
 
     auto* layout = new QVBoxLayout(this);
-    m_notice = new QLabel(this);
+    m_notice = new NoticeBar(this);
     m_notice->setObjectName(QStringLiteral("lbRecordNotice"));
-    m_notice->setWordWrap(true);
-    m_notice->hide();
     layout->addWidget(m_notice);
 
     auto* tabs = new QTabWidget(this);
@@ -111,6 +110,7 @@ RecordWindow::RecordWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     auto* pick = new QPushButton(QStringLiteral("選んだ単語を問題にする(&P)"), missedPage);
     pick->setObjectName(QStringLiteral("cmdPickMissed"));
     pick->setToolTip(QStringLiteral("選んだ行の単語（選んでいなければ全部）を現在の問題として選択します"));
+    pick->setAutoDefault(true); // Enter presses it as Space does
     connect(pick, &QPushButton::clicked, this, &RecordWindow::pickMissedWords);
     missedLayout->addWidget(pick, 0, Qt::AlignRight);
     tabs->addTab(missedPage, QStringLiteral("よく間違える単語(&W)"));
@@ -148,6 +148,18 @@ RecordWindow::RecordWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     keysLayout->addWidget(m_worstKeys);
     tabs->addTab(keysPage, QStringLiteral("苦手なキー(&K)"));
 
+    // Names for assistive technology: each chart by what it shows.
+    const std::pair<QWidget*, QString> charts[] = {
+        {m_days, QStringLiteral("最近30日の回答数のグラフ")},
+        {m_months, QStringLiteral("最近12か月の回答数のグラフ")},
+        {m_calendar, QStringLiteral("学習カレンダー")},
+        {m_testScores, QStringLiteral("一分間テストの得点のグラフ")},
+        {m_testSpeed, QStringLiteral("10分あたりの入力文字数のグラフ")},
+        {m_keys, QStringLiteral("キーごとのミスの割合")},
+    };
+    for (const auto& [chart, name] : charts)
+        chart->setAccessibleName(name);
+
     resize(640, 560);
     refresh();
 }
@@ -163,6 +175,7 @@ QWidget* RecordWindow::chartPage(QWidget* chart, const char* saveName)
     auto* save = new QPushButton(QStringLiteral("画像として保存..."), page);
     save->setObjectName(QString::fromLatin1(saveName));
     save->setAccessibleName(QStringLiteral("グラフを画像として保存"));
+    save->setAutoDefault(true);
     connect(save, &QPushButton::clicked, this, [this, chart] { saveChart(chart); });
     layout->addWidget(save, 0, Qt::AlignRight);
     return page;
@@ -191,8 +204,7 @@ void RecordWindow::refresh()
         problems.append(QStringLiteral("「%1」の読めない %2 行は数えていません。")
                             .arg(QString::fromUtf16(typing::kTypingRecordFile))
                             .arg(m_typing.skippedLines));
-    m_notice->setText(problems.join(u'\n'));
-    m_notice->setVisible(!problems.isEmpty());
+    m_notice->showNotice(problems.join(u'\n'));
 
     m_days->setPoints(dayPoints(m_history.last30Days, false), QStringLiteral("一回目で正解"));
     m_months->setPoints(dayPoints(m_history.last12Months, true), QStringLiteral("一回目で正解"));
@@ -260,7 +272,7 @@ void RecordWindow::pickMissedWords()
             words.emplace_back(m_history.mostMissed[row].english, m_history.mostMissed[row].meaning);
     }
     if (words.empty()) {
-        dialogs().notice(this, QStringLiteral("まだ間違えた単語はありません。"));
+        m_notice->showNotice(QStringLiteral("まだ間違えた単語はありません。"));
         return;
     }
     emit wordsChosen(words);

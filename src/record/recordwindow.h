@@ -10,7 +10,8 @@
 //   cmdPickMissed selects the checked (or all) missed words as the quiz's questions
 //   cmbTestLevel which one-minute test · chartTestScores its scores · chartTestSpeed characters per 10 minutes
 //   chartKeys the keyboard shaded by error rate · lbWorstKeys the five worst keys and what is pressed instead
-//   cmdSave… (one a chart) saves that chart as a PNG · lbRecordNotice files that could not be read
+//   cmdSave… (one a chart) saves that chart as a PNG
+//   lbRecordNotice notice bar above the pages: files that could not be read, no missed words to pick
 #include "record/learningrecord.h"
 
 #include <QWidget>
@@ -27,6 +28,7 @@ namespace lumo {
 class BarChart;
 class CalendarChart;
 class KeyboardChart;
+class NoticeBar;
 
 class RecordWindow : public QWidget {
     Q_OBJECT
@@ -58,7 +60,7 @@ class RecordWindow : public QWidget {
     BarChart* m_testSpeed = nullptr;
     KeyboardChart* m_keys = nullptr;
     QLabel* m_worstKeys = nullptr;
-    QLabel* m_notice = nullptr;
+    NoticeBar* m_notice = nullptr;
 };
 
 } // namespace lumo

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QTextEdit>
 
 namespace lumo {
@@ -31,7 +32,7 @@ const QHash<QString, QString>& roles()
         {QStringLiteral("Text5"), QStringLiteral("問題番号")},
         {QStringLiteral("txHatuon"), QStringLiteral("発音・注記")},
         {QStringLiteral("txSetumei"), QStringLiteral("操作方法")},
-        {QStringLiteral("RichTextBox3"), QStringLiteral("例文とお知らせ")},
+        {QStringLiteral("RichTextBox3"), QStringLiteral("例文")},
         {QStringLiteral("ProgressBar1"), QStringLiteral("残り時間")},
     };
     return table;
@@ -49,6 +50,10 @@ const QHash<QString, QString>& headings()
 
 QString withoutAccessKeys(const QString& caption)
 {
+    // A Japanese caption's "(&X)" is there for the key alone: read without it.
+    static const QRegularExpression japaneseAccessKey(QStringLiteral("\\(&[^&)]\\)"));
+    if (caption.contains(japaneseAccessKey))
+        return withoutAccessKeys(QString(caption).remove(japaneseAccessKey));
     QString shown;
     for (qsizetype i = 0; i < caption.size(); ++i) {
         if (caption.at(i) == u'&' && i + 1 < caption.size())

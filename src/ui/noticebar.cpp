@@ -1,8 +1,11 @@
 #include "ui/noticebar.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace lumo {
 namespace {
@@ -44,10 +47,11 @@ NoticeBar::NoticeBar(QWidget* parent, Kind kind) : QFrame(parent), m_kind(kind)
     m_close->setObjectName(QStringLiteral("noticeClose"));
     m_close->setText(QStringLiteral("×"));
     m_close->setToolTip(QStringLiteral("閉じる"));
+    m_close->setAccessibleName(QStringLiteral("お知らせを閉じる"));
     m_close->setAutoRaise(true);
     m_close->setFocusPolicy(Qt::NoFocus); // closing the bar never takes the focus from the learner's work
     connect(m_close, &QToolButton::clicked, this, [this] {
-        hide();
+        setShown(false);
         emit closed();
     });
 
@@ -64,7 +68,15 @@ NoticeBar::NoticeBar(QWidget* parent, Kind kind) : QFrame(parent), m_kind(kind)
 void NoticeBar::showNotice(const QString& text)
 {
     m_text->setText(text);
-    setVisible(!text.isEmpty());
+    setShown(!text.isEmpty());
+}
+
+void NoticeBar::addNotice(const QString& text)
+{
+    if (isHidden() || m_text->text().isEmpty())
+        showNotice(text);
+    else if (!text.isEmpty())
+        showNotice(m_text->text() + u'\n' + text);
 }
 
 void NoticeBar::clear()
@@ -81,6 +93,68 @@ void NoticeBar::setKind(Kind kind)
 {
     m_kind = kind;
     applyColours();
+}
+
+void NoticeBar::setPlacement(Placement placement)
+{
+    if (placement == m_placement)
+        return;
+    setShown(false);
+    m_placement = placement;
+    if (parentWidget() && placement == Placement::BelowControls)
+        parentWidget()->installEventFilter(this);
+    setShown(!m_text->text().isEmpty());
+}
+
+void NoticeBar::setShown(bool shown)
+{
+    if (m_placement == Placement::Inline || !parentWidget()) {
+        setVisible(shown);
+        return;
+    }
+    if (shown) {
+        show();
+        fitBelowControls();
+    } else {
+        hide();
+        growWindowBy(-m_grownBy);
+        m_grownBy = 0;
+    }
+}
+
+bool NoticeBar::eventFilter(QObject* watched, QEvent* event)
+{
+    // The parent was laid out or resized: the bar follows its bottom edge.
+    if (watched == parentWidget() && event->type() == QEvent::Resize && m_placement == Placement::BelowControls &&
+        !isHidden())
+        fitBelowControls();
+    return QFrame::eventFilter(watched, event);
+}
+
+void NoticeBar::fitBelowControls()
+{
+    QWidget* area = parentWidget();
+    const int width = area->width();
+    const int height = std::max(minimumSizeHint().height(), heightForWidth(width));
+    // The controls end where the parent ended before the window grew.
+    const int top = area->height() - m_grownBy;
+    const int growth = height - m_grownBy;
+    m_grownBy = height; // before growing: the parent's resize comes back here
+    setGeometry(0, top, width, height);
+    raise();
+    growWindowBy(growth);
+}
+
+void NoticeBar::growWindowBy(int pixels)
+{
+    if (pixels == 0)
+        return;
+    QWidget* w = window();
+    const int height = w->height() + pixels;
+    if (w->minimumHeight() == w->maximumHeight())
+        w->setFixedHeight(height);
+    else
+        w->resize(w->width(), height);
 }
 
 void NoticeBar::applyColours()

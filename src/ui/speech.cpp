@@ -133,11 +133,33 @@ Speech& Speech::real()
     return flite();
 }
 
+namespace {
+
+// The notice bar (ui/noticebar.h) of the parent's own window, never one of a
+// window inside it; null when that window has none. Found through Qt's type
+// information, so this library does not link the windows' library.
+QObject* noticeBarOf(QWidget* parent)
+{
+    if (!parent)
+        return nullptr;
+    QWidget* window = parent->window();
+    for (QWidget* child : window->findChildren<QWidget*>())
+        if (child->inherits("lumo::NoticeBar") && child->window() == window)
+            return child;
+    return nullptr;
+}
+
+} // namespace
+
 void Speech::tellUnavailable(QWidget* parent)
 {
     if (m_toldUnavailable)
         return;
     m_toldUnavailable = true;
+    // In the window that asked to speak, when it has a notice bar.
+    if (QObject* bar = noticeBarOf(parent);
+        bar && QMetaObject::invokeMethod(bar, "addNotice", Q_ARG(QString, kSpeechUnavailableText)))
+        return;
     auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Lumo-English"), kSpeechUnavailableText,
                                 QMessageBox::Ok, parent);
     box->setObjectName(QStringLiteral("speechNotice"));

@@ -26,7 +26,8 @@ class Speech {
     virtual double rate() const = 0;
 
     // Tells the learner, once per run and without a modal box, that nothing
-    // can be spoken; every other function goes on.
+    // can be spoken: in the notice bar of the parent's window, or in a
+    // non-modal box when that window has none. Every other function goes on.
     void tellUnavailable(QWidget* parent);
     bool toldUnavailable() const { return m_toldUnavailable; }
 
@@ -44,7 +45,8 @@ inline Speech& speech()
 // is told once.
 void speakAloud(QWidget* parent, const QStringList& texts);
 
-// The notice shown when nothing can be spoken; its objectName is "speechNotice".
+// The notice shown when nothing can be spoken; a box that shows it has the
+// objectName "speechNotice".
 inline const QString kSpeechUnavailableText =
     QStringLiteral("発音を読み上げることができません（音声合成エンジンまたは音声の出力装置が見つかりません）。\n"
                    "読み上げのほかは、これまでどおりお使いいただけます。");

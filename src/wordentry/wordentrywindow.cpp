@@ -1,6 +1,7 @@
 #include "wordentry/wordentrywindow.h"
 
 #include "ui/fonts.h"
+#include "ui/noticebar.h"
 #include "ui/speech.h"
 #include "ui/twips.h"
 #include "widgets/richtextbox.h"
@@ -8,6 +9,7 @@
 
 #include <QEvent>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -90,17 +92,21 @@ void WordEntryWindow::buildTemplates()
     key->setObjectName(arrayName("cmdKey1", 0));
     key->setFont(uiFont(Face::Gothic, 12));
     key->setFocusPolicy(Qt::StrongFocus); // a click takes the focus from the boxes
+    key->setAutoDefault(true);            // Enter presses a focused button as Space does
     place(key, kKeyTemplate);
     connect(key, &QPushButton::clicked, this, [this] { addSymbol(0); });
     m_symbolKeys.push_back(key);
 
     m_entryText = new RichTextBox(this);
     m_entryText->setObjectName(QStringLiteral("RichTextBox1"));
+    m_entryText->setAccessibleName(QStringLiteral("入力した単語"));
+    m_entryText->setTabChangesFocus(true); // Tab moves on; a tab character would split a saved line
     place(m_entryText, kEntryText);
 
     m_save = new QPushButton(QStringLiteral("データ保存"), this);
     m_save->setObjectName(QStringLiteral("cmdSave"));
     m_save->setFocusPolicy(Qt::StrongFocus);
+    m_save->setAutoDefault(true); // Enter presses it as Space does
     place(m_save, kSaveButton);
     connect(m_save, &QPushButton::clicked, this, &WordEntryWindow::saveEntries);
 
@@ -111,6 +117,10 @@ void WordEntryWindow::buildTemplates()
     speak->setFocusPolicy(Qt::NoFocus);
     place(speak, kSpeakButton);
     connect(speak, &QPushButton::clicked, this, [this] { speakAloud(this, {m_boxes[0]->text()}); });
+
+    // Under the controls, growing the window: that nothing can be spoken.
+    auto* notice = new NoticeBar(this);
+    notice->setPlacement(NoticeBar::Placement::BelowControls);
 }
 
 void WordEntryWindow::buildRowsAndSymbols()
@@ -136,6 +146,8 @@ void WordEntryWindow::buildRowsAndSymbols()
         box->setVisible(true);
         m_boxes.push_back(box);
     }
+    for (int i = 0; i <= 2; ++i)
+        m_captions[i]->setBuddy(m_boxes[i]); // the caption names its box for assistive technology
     m_captions[1]->setText(QStringLiteral("日本語訳"));
     m_captions[2]->setText(QStringLiteral("発音　など"));
 
@@ -146,6 +158,7 @@ void WordEntryWindow::buildRowsAndSymbols()
         key->setObjectName(arrayName("cmdKey1", k));
         key->setFont(m_symbolKeys[0]->font());
         key->setFocusPolicy(m_symbolKeys[0]->focusPolicy());
+        key->setAutoDefault(true);
         const int left = kKeyTemplate.x() + int(std::lround(double(k) * kKeyTemplate.width() + 10));
         place(key, QRect(left, kKeyTemplate.y(), kKeyTemplate.width(), kKeyTemplate.height()));
         key->setVisible(true);
@@ -191,6 +204,17 @@ void WordEntryWindow::saveEntries()
 
 bool WordEntryWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress) {
+        // Enter in a box goes on to the next one, from the note back to the
+        // English word, so words are entered one after another by keyboard.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        for (int i = 0; i < int(m_boxes.size()); ++i) {
+            if (m_boxes[i] == watched && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+                m_boxes[(i + 1) % m_boxes.size()]->setFocus(Qt::TabFocusReason);
+                return true;
+            }
+        }
+    }
     if (event->type() == QEvent::FocusOut) {
         // Switching to another window or opening a context menu leaves the
         // box the active one of this window; only a move inside it counts.

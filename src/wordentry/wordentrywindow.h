@@ -13,6 +13,12 @@
 //   cmdKey1(0)..(10)      phonetic symbols: a click adds the symbol to Text1(2)
 //   RichTextBox1          the entry text, one line per word, as the file will hold it
 //   cmdSave               "データ保存": saves the entry text through the save dialog
+//   cmdHatuon             "発音": says the English word aloud; takes no focus
+//   notice                notice bar under the controls (the window grows to hold it): that
+//                         nothing can be spoken
+// Keyboard: Tab runs through the boxes, the symbols, the entry text and
+// データ保存; Enter in a box goes on to the next box; Enter or Space presses
+// a focused button.
 #include <QString>
 #include <QWidget>
 

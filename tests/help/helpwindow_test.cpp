@@ -4,7 +4,9 @@
 #include "ui/noticebar.h"
 #include "widgets/richtextbox.h"
 
+#include <QApplication>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -100,6 +102,37 @@ TEST_F(HelpViewer, DamagedHelpTextIsShownWithANotice)
     EXPECT_EQ(text()->Text(), QStringLiteral("ok\r\n\uFFFD"));
     EXPECT_FALSE(notice()->isHidden());
     EXPECT_GT(text()->y(), notice()->geometry().bottom());
+}
+
+// Read and used from the keyboard alone: the text has the focus first and
+// scrolls with Page Down; Tab goes to 戻る and 進む, which Enter and Space
+// press; Tab comes back to the text.
+TEST_F(HelpViewer, KeysAloneReadTheTextAndPressTheButtons)
+{
+    QString longText;
+    for (int line = 1; line <= 200; ++line)
+        longText += QStringLiteral("%1 行目\n").arg(line);
+    folder.write("help.txt", longText);
+    viewer->showHelpText(helpPath());
+    viewer->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(viewer.get()));
+    ASSERT_EQ(QApplication::focusWidget(), text());
+
+    const int top = text()->verticalScrollBar()->value();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
+    EXPECT_GT(text()->verticalScrollBar()->value(), top);
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("CmdBack"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("CmdFor"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(platform.dialogs.texts(), (QStringList{"これ以上戻れません", "これ以上データはありません"}));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), text());
+    EXPECT_EQ(text()->Text(), longText.replace(u'\n', QStringLiteral("\r\n"))) << "reading changes nothing";
+    EXPECT_EQ(text()->accessibleName(), QStringLiteral("ヘルプの本文"));
 }
 
 } // namespace

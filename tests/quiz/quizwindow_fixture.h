@@ -5,6 +5,7 @@
 // read as the learner sees them.
 #include "quiz/quizwindow.h"
 #include "support/fakes.h"
+#include "ui/noticebar.h"
 #include "widgets/richtextbox.h"
 
 #include <QAction>
@@ -85,6 +86,10 @@ class QuizWindowTest : public ::testing::Test {
         const std::vector<Shown>& all = platform.dialogs.shown;
         return all.empty() ? Shown{Shown::Notice, QStringLiteral("(no dialog)"), {}, {}} : all.back();
     }
+
+    // The notice bar under the controls, and its message while it shows.
+    NoticeBar* noticeBar() const { return control<NoticeBar>(QStringLiteral("notice")); }
+    QString notice() const { return noticeBar()->isVisible() ? noticeBar()->text() : QString(); }
 
     // What a text control shows: a line, a text box or a label.
     QString shown(const char* name) const

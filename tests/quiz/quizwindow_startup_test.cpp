@@ -2,6 +2,10 @@
 
 #include "ui/twips.h"
 
+#include <QToolButton>
+
+#include <map>
+
 using namespace lumo;
 using namespace lumo::test;
 
@@ -20,7 +24,8 @@ TEST_F(StartupTest, WindowListsAndPromptAfterStartUp)
     EXPECT_TRUE(selection().isEmpty());
     EXPECT_TRUE(menuItem("mnuMusic")->isChecked());
     EXPECT_EQ(button("CmdChange")->text(), QStringLiteral("和訳考察に変更"));
-    EXPECT_TRUE(shown("RichTextBox3").isEmpty()) << "no start-up problems to report";
+    EXPECT_TRUE(shown("RichTextBox3").isEmpty());
+    EXPECT_TRUE(notice().isEmpty()) << "no start-up problems to report";
     EXPECT_EQ(shown("RichTextBox2"),
               QStringLiteral("I make a cake.\r\n私はケーキを作る。\r\nAn apple a day.\r\n一日一個のりんご。\r\n"));
 }
@@ -95,11 +100,48 @@ TEST_F(StartupTest, StartsCleanlyWithNoFilesAtAllAndSaysWhatIsMissing)
     EXPECT_EQ(list("List1")->count(), 0);
     EXPECT_EQ(list("List2")->count(), 0);
     EXPECT_EQ(shown("Text4"), QStringLiteral("選択可能数0"));
-    const QString problems = shown("RichTextBox3");
+    const QString problems = notice();
     EXPECT_TRUE(problems.contains(QStringLiteral("filelist.dat")));
     EXPECT_TRUE(problems.contains(QStringLiteral("eng-1-1.dat")));
     EXPECT_TRUE(problems.contains(QStringLiteral("例文.txt")));
     EXPECT_TRUE(platform.dialogs.shown.empty()) << "start-up never blocks on a message box";
+}
+
+// The bar lies under every control and the window grows to hold it: each
+// control keeps the place it has in a window without problems; closing the
+// bar gives the window its designed size back.
+TEST_F(StartupTest, ProblemsShowInABarUnderTheControlsThatMovesNothingAndCloses)
+{
+    std::map<QString, QRect> placed;
+    QuizWindow& clean = open();
+    const QSize designed = clean.size();
+    for (QWidget* w : clean.centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        placed[w->objectName()] = w->geometry();
+    EXPECT_FALSE(noticeBar()->isVisible());
+
+    folder.writeBytes(QStringLiteral("filelist.dat"), QByteArray("eng-1-1.dat\r\n\x82\r\n"));
+    QuizWindow& w = open();
+    QApplication::processEvents();
+    NoticeBar* bar = noticeBar();
+    ASSERT_TRUE(bar->isVisible());
+    EXPECT_TRUE(notice().contains(QStringLiteral("filelist.dat"))) << notice().toStdString();
+    EXPECT_EQ(w.width(), designed.width());
+    EXPECT_EQ(w.height(), designed.height() + bar->height());
+    for (QWidget* control : w.centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (control == bar)
+            continue;
+        EXPECT_EQ(control->geometry(), placed[control->objectName()]) << control->objectName().toStdString();
+        if (control->isVisible())
+            EXPECT_LE(control->geometry().bottom(), bar->geometry().top()) << control->objectName().toStdString();
+    }
+    EXPECT_EQ(bar->geometry().bottom(), w.centralWidget()->height() - 1) << "the bar lies at the bottom, whole";
+    EXPECT_EQ(bar->width(), w.centralWidget()->width());
+
+    QTest::mouseClick(bar->findChild<QToolButton*>(QStringLiteral("noticeClose")), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_EQ(w.size(), designed);
+    EXPECT_TRUE(platform.dialogs.shown.empty());
 }
 
 TEST_F(StartupTest, BadLinesAndBadBytesInTheFirstCourseAreReported)
@@ -109,8 +151,9 @@ TEST_F(StartupTest, BadLinesAndBadBytesInTheFirstCourseAreReported)
     open();
     EXPECT_EQ(items("List3"), (QStringList{"apple", "bad"}));
     EXPECT_EQ(items("List2"), (QStringList{QStringLiteral("りんご"), QString(QChar(0xFFFD))}));
-    EXPECT_TRUE(shown("RichTextBox3").contains(QStringLiteral("カンマのない行が 1 行")));
-    EXPECT_TRUE(shown("RichTextBox3").contains(QStringLiteral("eng-1-1.dat")));
+    EXPECT_TRUE(notice().contains(QStringLiteral("カンマのない行が 1 行")));
+    EXPECT_TRUE(notice().contains(QStringLiteral("eng-1-1.dat")));
+    EXPECT_TRUE(shown("RichTextBox3").isEmpty()) << "the example box is left to the examples";
 }
 
 TEST_F(StartupTest, MenuCaptionsAndUnavailableItems)

@@ -4,6 +4,8 @@
 #include "record/recordwindow.h"
 #include "support/fakes.h"
 #include "typing/typingrecord.h"
+#include "ui/accessiblenames.h"
+#include "ui/noticebar.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -84,7 +87,7 @@ TEST_F(RecordWindowTest, ShowsTheHistoryAsChartsWithValuesOnHover)
     EXPECT_EQ(child<BarChart>(&w, "chartTestScores")->points().size(), 1u);
     child<QComboBox>(&w, "cmbTestLevel")->setCurrentIndex(2);
     EXPECT_TRUE(child<BarChart>(&w, "chartTestScores")->points().empty()) << "no 上級 test yet";
-    EXPECT_FALSE(child<QLabel>(&w, "lbRecordNotice")->isVisible());
+    EXPECT_FALSE(child<NoticeBar>(&w, "lbRecordNotice")->isVisible());
 }
 
 TEST_F(RecordWindowTest, EveryChartSavesAsAPng)
@@ -139,9 +142,82 @@ TEST_F(RecordWindowTest, UnreadableLinesAreNamedNotFatal)
     folder.writeBytes(QStringLiteral("TypingRecord.dat"), QByteArray("K,,,,,,Q\r\nnonsense\r\n"));
     RecordWindow w;
     w.show();
-    auto* notice = child<QLabel>(&w, "lbRecordNotice");
+    auto* notice = child<NoticeBar>(&w, "lbRecordNotice");
     EXPECT_TRUE(notice->isVisible());
     EXPECT_TRUE(notice->text().contains(QStringLiteral("「TypingRecord.dat」の読めない 2 行")));
+    // Closed, the bar gives its room back to the pages.
+    auto* tabs = child<QTabWidget>(&w, "tabsRecord");
+    const int pagesTop = tabs->y();
+    QTest::mouseClick(notice->findChild<QWidget*>(QStringLiteral("noticeClose")), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_FALSE(notice->isVisible());
+    EXPECT_LT(tabs->y(), pagesTop);
+}
+
+// From the keyboard alone: a page by its access key, a row of the table by
+// the arrows, the words picked by the button's access key. With nothing
+// missed yet, the bar says so and nothing modal opens.
+TEST_F(RecordWindowTest, KeysAloneTurnThePagesAndPickTheMissedWords)
+{
+    RecordWindow w;
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QSignalSpy chosen(&w, &RecordWindow::wordsChosen);
+    // Keys go to the focused control (the window itself before one has the focus).
+    const auto key = [&w](Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* focused = QApplication::focusWidget();
+        QTest::keyClick(focused ? focused : &w, k, modifiers);
+    };
+    auto* tabs = child<QTabWidget>(&w, "tabsRecord");
+    auto* missed = child<QTableWidget>(&w, "tableMissed");
+    key(Qt::Key_W, Qt::AltModifier);
+    ASSERT_EQ(tabs->currentWidget(), missed->parentWidget());
+    for (int i = 0; i < 5 && QApplication::focusWidget() != missed; ++i)
+        key(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), missed);
+    QTest::keyClick(missed, Qt::Key_Down);
+    EXPECT_EQ(missed->selectedItems().size(), missed->columnCount()) << "the row of man";
+    key(Qt::Key_P, Qt::AltModifier);
+    ASSERT_EQ(chosen.count(), 1);
+    const auto words = chosen.at(0).at(0).value<std::vector<std::pair<QString, QString>>>();
+    ASSERT_EQ(words.size(), 1u);
+    EXPECT_EQ(words[0].first, QStringLiteral("man"));
+
+    // The typing page: Alt+T goes to the test box, the arrows choose a test.
+    key(Qt::Key_Y, Qt::AltModifier);
+    key(Qt::Key_T, Qt::AltModifier);
+    auto* level = child<QComboBox>(&w, "cmbTestLevel");
+    ASSERT_EQ(QApplication::focusWidget(), level);
+    QTest::keyClick(level, Qt::Key_Down);
+    EXPECT_EQ(level->currentIndex(), 1);
+
+    folder.write(QStringLiteral("Training.dat"), QString());
+    w.refresh();
+    key(Qt::Key_W, Qt::AltModifier);
+    key(Qt::Key_P, Qt::AltModifier);
+    EXPECT_EQ(chosen.count(), 1);
+    EXPECT_EQ(child<NoticeBar>(&w, "lbRecordNotice")->text(), QStringLiteral("まだ間違えた単語はありません。"));
+    EXPECT_TRUE(child<NoticeBar>(&w, "lbRecordNotice")->isVisible());
+    EXPECT_TRUE(platform.dialogs.shown.empty());
+}
+
+TEST_F(RecordWindowTest, EveryControlHasAJapaneseName)
+{
+    RecordWindow w;
+    w.show();
+    nameControls(&w);
+    QStringList unnamed;
+    for (QWidget* control : w.findChildren<QWidget*>()) {
+        // Qt's own parts (the tab bar, scroll bars) name themselves.
+        const bool takesFocus = control->focusPolicy() != Qt::NoFocus && !control->objectName().isEmpty() &&
+                                !control->objectName().startsWith(QLatin1String("qt_"));
+        if (takesFocus && control->accessibleName().trimmed().isEmpty())
+            unnamed.append(control->objectName());
+    }
+    EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(u' ').toStdString();
+    EXPECT_EQ(child<QComboBox>(&w, "cmbTestLevel")->accessibleName(), QStringLiteral("テスト:"));
+    EXPECT_EQ(child<QWidget>(&w, "chartDays")->accessibleName(), QStringLiteral("最近30日の回答数のグラフ"));
 }
 
 } // namespace

@@ -108,4 +108,58 @@ TEST(NoticeBar, KeepsItsColoursInsideADarkWindow)
     EXPECT_EQ(partsOf(*bar).close->palette().color(QPalette::ButtonText), text);
 }
 
+// A window whose controls sit at fixed positions: the bar lies under them,
+// across the whole width, and the window grows to hold it, whether or not
+// the window's size is fixed; closing it gives the window its size back.
+TEST(NoticeBar, BelowTheControlsTheWindowGrowsInsteadOfAnythingMoving)
+{
+    for (const bool fixedSize : {false, true}) {
+        QWidget window;
+        auto* button = new QToolButton(&window);
+        button->setGeometry(10, 150, 80, 40);
+        if (fixedSize)
+            window.setFixedSize(300, 200);
+        else
+            window.resize(300, 200);
+        auto* bar = new NoticeBar(&window);
+        bar->setPlacement(NoticeBar::Placement::BelowControls);
+        window.show();
+        EXPECT_EQ(window.size(), QSize(300, 200));
+
+        bar->showNotice(QStringLiteral("ファイル「例文.txt」が見つかりません。"));
+        EXPECT_TRUE(bar->isVisible());
+        EXPECT_EQ(bar->geometry(), QRect(0, 200, 300, bar->height())) << fixedSize;
+        EXPECT_GT(bar->height(), 0);
+        EXPECT_EQ(window.height(), 200 + bar->height()) << fixedSize;
+        EXPECT_EQ(button->geometry(), QRect(10, 150, 80, 40));
+
+        // A longer message makes a taller bar; the window follows.
+        const int oneLine = bar->height();
+        bar->addNotice(QStringLiteral("二行目\n三行目"));
+        EXPECT_EQ(bar->text(), QStringLiteral("ファイル「例文.txt」が見つかりません。\n二行目\n三行目"));
+        EXPECT_GT(bar->height(), oneLine);
+        EXPECT_EQ(bar->y(), 200);
+        EXPECT_EQ(window.height(), 200 + bar->height());
+
+        QTest::mouseClick(partsOf(*bar).close, Qt::LeftButton);
+        EXPECT_TRUE(bar->isHidden());
+        EXPECT_EQ(window.size(), QSize(300, 200)) << fixedSize;
+        EXPECT_EQ(button->geometry(), QRect(10, 150, 80, 40));
+
+        // Shown again after closing, it comes back under the controls.
+        bar->addNotice(QStringLiteral("もう一度"));
+        EXPECT_EQ(bar->text(), QStringLiteral("もう一度")) << "a closed bar starts afresh";
+        EXPECT_EQ(bar->y(), 200);
+        EXPECT_EQ(window.height(), 200 + bar->height());
+        bar->clear();
+        EXPECT_EQ(window.size(), QSize(300, 200));
+    }
+}
+
+TEST(NoticeBar, ItsCloseButtonIsNamedForAssistiveTechnology)
+{
+    NoticeBar bar;
+    EXPECT_EQ(partsOf(bar).close->accessibleName(), QStringLiteral("お知らせを閉じる"));
+}
+
 } // namespace
