@@ -65,6 +65,7 @@ RecordWindow::RecordWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("tabsRecord"));
+    tabs->setAccessibleName(QStringLiteral("学習記録のページ"));
     layout->addWidget(tabs);
 
     // Answers per day and per month.

@@ -68,6 +68,7 @@ NoticeBar::NoticeBar(QWidget* parent, Kind kind) : QFrame(parent), m_kind(kind)
 void NoticeBar::showNotice(const QString& text)
 {
     m_text->setText(text);
+    m_text->setAccessibleName(text); // kept to the message, whatever named it before
     setShown(!text.isEmpty());
 }
 

@@ -131,8 +131,9 @@ TEST_F(StartupTest, ProblemsShowInABarUnderTheControlsThatMovesNothingAndCloses)
         if (control == bar)
             continue;
         EXPECT_EQ(control->geometry(), placed[control->objectName()]) << control->objectName().toStdString();
-        if (control->isVisible())
+        if (control->isVisible()) {
             EXPECT_LE(control->geometry().bottom(), bar->geometry().top()) << control->objectName().toStdString();
+        }
     }
     EXPECT_EQ(bar->geometry().bottom(), w.centralWidget()->height() - 1) << "the bar lies at the bottom, whole";
     EXPECT_EQ(bar->width(), w.centralWidget()->width());

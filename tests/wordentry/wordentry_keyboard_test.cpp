@@ -109,9 +109,11 @@ TEST_F(WordEntryKeyboard, NoSpeechIsToldInTheWindowsNoticeBar)
     EXPECT_EQ(bar->text(), kSpeechUnavailableText);
     EXPECT_EQ(bar->y(), designed.height());
     EXPECT_EQ(window.height(), designed.height() + bar->height());
-    for (const auto& [w, geometry] : placed)
-        if (w != bar)
+    for (const auto& [w, geometry] : placed) {
+        if (w != bar) {
             EXPECT_EQ(w->geometry(), geometry) << w->objectName().toStdString();
+        }
+    }
     EXPECT_TRUE(platform.dialogs.shown.empty());
     for (QWidget* top : QApplication::topLevelWidgets())
         EXPECT_NE(top->objectName(), QStringLiteral("speechNotice"));
