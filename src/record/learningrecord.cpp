@@ -1,30 +1,13 @@
 #include "record/learningrecord.h"
 
-#include "data/textfile.h"
-
-#include <QHash>
+#include "data/historylines.h"
+#include "data/wordindex.h"
 
 #include <algorithm>
 #include <unordered_map>
 
 namespace lumo {
 namespace {
-
-// The date of a history line: year/month/day ("2001/03/05", "2001/3/5").
-QDate historyDate(QStringView field)
-{
-    const qsizetype a = field.indexOf(u'/');
-    const qsizetype b = a < 0 ? -1 : field.indexOf(u'/', a + 1);
-    if (b < 0)
-        return {};
-    bool okYear = false, okMonth = false, okDay = false;
-    const int year = field.first(a).toInt(&okYear);
-    const int month = field.sliced(a + 1, b - a - 1).toInt(&okMonth);
-    const int day = field.sliced(b + 1).toInt(&okDay);
-    if (!okYear || !okMonth || !okDay)
-        return {};
-    return QDate(year, month, day);
-}
 
 struct WordTally {
     int misses = 0;
@@ -41,53 +24,37 @@ HistorySummary summariseHistory(QStringView history, QDate today, int mostMissed
     HistorySummary summary;
     const qint64 todayJd = today.toJulianDay();
     std::unordered_map<qint64, DayCount> days;
-    QHash<QStringView, WordTally> words;
+    WordIndex wordIndex;
+    std::vector<WordTally> tallies; // by the word's number in wordIndex
 
-    // Lines of one session share their date: read each date once.
-    QStringView lastDateField;
+    // Lines of one session share their date: look their day up once.
     qint64 lastJd = 0;
     DayCount* lastDay = nullptr;
 
-    forEachLine(history, [&](QStringView line) {
-        if (line.isEmpty())
-            return true;
-        const qsizetype firstComma = line.indexOf(u',');
-        const qsizetype lastComma = line.lastIndexOf(u',');
-        const qsizetype dateComma = lastComma > 0 ? line.lastIndexOf(u',', lastComma - 1) : -1;
-        const QStringView marks = line.sliced(lastComma + 1);
-        if (firstComma <= 0 || dateComma <= firstComma || marks.isEmpty() ||
-            !std::all_of(marks.begin(), marks.end(), [](QChar c) { return c == u'○' || c == u'×'; })) {
-            ++summary.skippedLines;
-            return true;
-        }
-        const QStringView dateField = line.sliced(dateComma + 1, lastComma - dateComma - 1);
-        if (!lastDay || dateField != lastDateField) {
-            const QDate date = historyDate(dateField);
-            if (!date.isValid()) {
-                ++summary.skippedLines;
-                return true;
-            }
-            lastDateField = dateField;
-            lastJd = date.toJulianDay();
+    const HistoryLineCounts counts = forEachHistoryAnswer(history, [&](const HistoryAnswer& answer) {
+        if (!lastDay || answer.day != lastJd) {
+            lastJd = answer.day;
             lastDay = &days[lastJd];
         }
-        ++summary.readLines;
-        const bool firstRight = marks.front() == u'○';
-
-        lastDay->answers += int(marks.size());
+        const bool firstRight = answer.firstRight();
+        lastDay->answers += int(answer.marks.size());
         ++lastDay->words;
         lastDay->firstRight += firstRight;
 
-        WordTally& tally = words[line.first(firstComma)];
-        tally.misses += int(marks.count(u'×'));
+        const auto number = static_cast<std::size_t>(wordIndex.add(answer.english));
+        if (number == tallies.size())
+            tallies.emplace_back();
+        WordTally& tally = tallies[number];
+        tally.misses += answer.wrongMarks();
         ++tally.lines;
         tally.firstRight += firstRight;
-        if (lastJd >= tally.lastDay) {
-            tally.lastDay = lastJd;
-            tally.meaning = line.sliced(firstComma + 1, dateComma - firstComma - 1);
+        if (answer.day >= tally.lastDay) {
+            tally.lastDay = answer.day;
+            tally.meaning = answer.meaning;
         }
-        return true;
     });
+    summary.readLines = counts.readLines;
+    summary.skippedLines = counts.skippedLines;
 
     auto dayAt = [&](qint64 jd) {
         const auto found = days.find(jd);
@@ -135,16 +102,17 @@ HistorySummary summariseHistory(QStringView history, QDate today, int mostMissed
     if (!practised.empty() && practised.back() >= todayJd - 1)
         summary.currentStreak = run;
 
-    for (auto it = words.cbegin(); it != words.cend(); ++it) {
-        if (it->misses == 0)
+    for (std::size_t number = 0; number < tallies.size(); ++number) {
+        const WordTally& tally = tallies[number];
+        if (tally.misses == 0)
             continue;
         MissedWord w;
-        w.english = it.key().toString();
-        w.meaning = it->meaning.toString();
-        w.misses = it->misses;
-        w.lines = it->lines;
-        w.firstRight = it->firstRight;
-        w.lastSeen = QDate::fromJulianDay(it->lastDay);
+        w.english = wordIndex.word(static_cast<int>(number)).toString();
+        w.meaning = tally.meaning.toString();
+        w.misses = tally.misses;
+        w.lines = tally.lines;
+        w.firstRight = tally.firstRight;
+        w.lastSeen = QDate::fromJulianDay(tally.lastDay);
         summary.mostMissed.push_back(w);
     }
     std::sort(summary.mostMissed.begin(), summary.mostMissed.end(), [](const MissedWord& a, const MissedWord& b) {

@@ -2,7 +2,8 @@
 // The learning record: what the training history ("Training.dat") says about
 // the learner's practice, counted per day and per word, and what the typing
 // record says about the one-minute tests. Computed afresh from the files each
-// time the record window opens.
+// time the record window opens. History lines are read as today's review
+// reads them (data/historylines.h).
 #include "typing/typingrecord.h"
 
 #include <QDate>

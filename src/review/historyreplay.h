@@ -2,22 +2,21 @@
 // The learner's memory of every word, replayed from the training history
 // ("Training.dat") each time it is needed, so it always agrees with the file.
 //
-// A history line is "English,meaning,date,marks": the meaning may hold commas,
-// so the date is the field before the last comma and the marks the field after
-// it. Every English word is one card; its lines are its review days in order
+// The history is read by forEachHistoryAnswer (data/historylines.h). Every
+// English word is one card; its lines are its review days in order
 // of date (lines of the same date in the order of the file). Each mark is one
 // review on the line's date, oldest first: ○ is Good, × is Again. The first
 // mark of a day is the day's answer to the schedule; the marks after it are the
 // retries of the same day, which the model treats as short-term steps (a ○
 // after × is relearning). The word's meaning is the one of its latest line.
 
+#include "data/historylines.h"
 #include "review/memorymodel.h"
 
 #include <QDate>
 #include <QString>
 #include <QStringView>
 
-#include <optional>
 #include <vector>
 
 namespace lumo {
@@ -36,17 +35,16 @@ struct WordMemory {
 struct ReplayedHistory {
     std::vector<WordMemory> words; // in order of first appearance
     int readLines = 0;             // history lines replayed
-    // Lines that are not empty but could not be read: no date where the date
+    // Lines that are not blank but could not be read: no date where the date
     // belongs, a date that does not exist, or no ○/× marks after it. They are
     // left out of the schedule.
     int skippedLines = 0;
 };
 
-// Replays `history` and gives each word's retrievability on `today`.
-ReplayedHistory replayHistory(QStringView history, QDate today);
-
-// The date of a history line: year/month/day with a four-digit year and one-
-// or two-digit month and day ("2001/03/05", "2001/3/5"); "-" also separates.
-std::optional<QDate> readHistoryDate(QStringView text);
+// Replays `history` and gives each word's retrievability on `today`. The
+// words are shared out over `parts` replays running side by side on separate
+// processor cores; 0 chooses: one for a short history, else one a core (at
+// most four). The result is the same for any number of parts.
+ReplayedHistory replayHistory(QStringView history, QDate today, unsigned parts = 0);
 
 } // namespace lumo

@@ -1,4 +1,5 @@
 #include "record/learningrecord.h"
+#include "review/historyreplay.h"
 
 #include <gtest/gtest.h>
 
@@ -97,3 +98,24 @@ TEST(LearningRecord, TestsPerLevelInTimeOrder)
 }
 
 } // namespace
+
+// The record and today's review read the same lines of a history: whatever
+// one counts as read or skipped, so does the other.
+TEST(LearningRecord, ReadsTheSameLinesAsTodaysReview)
+{
+    const QString history = u"\r\n"
+                            u"apple,りんご,2026/12/01,○\r\n"
+                            u"apple,りんご,26/12/01,○\r\n"         // two-digit year
+                            u"apple,りんご,2026/12/02,○x\r\n"      // not a mark
+                            u"apple,2026/12/02,○\r\n"              // no meaning field
+                            u"   \r\n"                             // blank
+                            u"pen,ペン,2026/12/3,×\n"              // short date, lone LF
+                            u"cup,カップ,2026-12-04 , ○○ \r\n"_qs; // spaces around fields
+    const HistorySummary summary = summariseHistory(history, kToday);
+    const ReplayedHistory replayed = replayHistory(history, kToday);
+    EXPECT_EQ(summary.readLines, 3);
+    EXPECT_EQ(summary.skippedLines, 3);
+    EXPECT_EQ(replayed.readLines, summary.readLines);
+    EXPECT_EQ(replayed.skippedLines, summary.skippedLines);
+    EXPECT_EQ(summary.last30Days[29 - 3].answers, 2) << "cup's two marks on December 4";
+}

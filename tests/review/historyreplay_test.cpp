@@ -39,22 +39,26 @@ TEST(HistoryReplayReference, ReplayedHistoryMatchesTheReferenceScheduler)
         text += u"\r\n\r\n"_qs + line;
     text += u"\r\n"_qs;
 
-    const ReplayedHistory history = replayHistory(text, QDate(2030, 1, 1));
-    EXPECT_EQ(history.skippedLines, 0);
-    EXPECT_EQ(history.readLines, static_cast<int>(linesByDate.size()));
-    ASSERT_EQ(history.words.size(), withHistory.size());
-    for (std::size_t i = 0; i < withHistory.size(); ++i) {
-        const auto& sequence = *withHistory[i];
-        const auto& last = sequence.steps.back();
-        const WordMemory* word = findWord(history, QStringLiteral("word%1").arg(i));
-        ASSERT_NE(word, nullptr);
-        SCOPED_TRACE(sequence.name.toStdString());
-        EXPECT_EQ(word->card.state, last.state);
-        EXPECT_NEAR(word->card.stability, last.stability, 0.01);
-        EXPECT_NEAR(word->card.difficulty, last.difficulty, 1e-6);
-        EXPECT_EQ(word->due(), last.due);
-        EXPECT_EQ(word->lastReview(), last.date);
-        EXPECT_EQ(word->card.reviews, static_cast<int>(sequence.steps.size()));
+    // One replay, and the words shared out over three running side by side.
+    for (const unsigned parts : {1u, 3u}) {
+        SCOPED_TRACE(parts);
+        const ReplayedHistory history = replayHistory(text, QDate(2030, 1, 1), parts);
+        EXPECT_EQ(history.skippedLines, 0);
+        EXPECT_EQ(history.readLines, static_cast<int>(linesByDate.size()));
+        ASSERT_EQ(history.words.size(), withHistory.size());
+        for (std::size_t i = 0; i < withHistory.size(); ++i) {
+            const auto& sequence = *withHistory[i];
+            const auto& last = sequence.steps.back();
+            const WordMemory* word = findWord(history, QStringLiteral("word%1").arg(i));
+            ASSERT_NE(word, nullptr);
+            SCOPED_TRACE(sequence.name.toStdString());
+            EXPECT_EQ(word->card.state, last.state);
+            EXPECT_NEAR(word->card.stability, last.stability, 0.01);
+            EXPECT_NEAR(word->card.difficulty, last.difficulty, 1e-6);
+            EXPECT_EQ(word->due(), last.due);
+            EXPECT_EQ(word->lastReview(), last.date);
+            EXPECT_EQ(word->card.reviews, static_cast<int>(sequence.steps.size()));
+        }
     }
 }
 
@@ -180,4 +184,45 @@ TEST(HistoryReplay, EmptyHistoryHasNoWords)
     EXPECT_TRUE(history.words.empty());
     EXPECT_EQ(history.skippedLines, 0);
     EXPECT_TRUE(replayHistory(QStringView(), QDate(2024, 1, 15)).words.empty());
+}
+
+// A long history with meanings that change and a clock set back now and then,
+// replayed whole and in parts: every word, its order, meaning and card agree.
+TEST(HistoryReplay, ReplayingInPartsGivesTheSameWords)
+{
+    QString text;
+    const QString marks[] = {u"○"_qs, u"×○"_qs, u"××○"_qs, u"×"_qs, u"○×○"_qs};
+    quint32 seed = 7;
+    const auto next = [&seed](quint32 bound) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 8) % bound;
+    };
+    for (int line = 0; line < 6000; ++line) {
+        const QDate date = QDate(2020, 1, 1).addDays(line / 20 - (next(50) == 0 ? 40 : 0));
+        const quint32 word = next(700);
+        text += u"\r\n\r\nword"_qs + QString::number(word) + u",意味"_qs + QString::number(next(3)) + u',' +
+                date.toString(u"yyyy/MM/dd") + u',' + marks[next(5)];
+    }
+    text += u"\r\nnot a line\r\n"_qs;
+    const QDate today(2020, 12, 1);
+    const ReplayedHistory whole = replayHistory(text, today, 1);
+    ASSERT_EQ(whole.words.size(), 700u);
+    for (const unsigned parts : {2u, 3u, 4u}) {
+        SCOPED_TRACE(parts);
+        const ReplayedHistory inParts = replayHistory(text, today, parts);
+        EXPECT_EQ(inParts.readLines, whole.readLines);
+        EXPECT_EQ(inParts.skippedLines, 1);
+        ASSERT_EQ(inParts.words.size(), whole.words.size());
+        for (std::size_t i = 0; i < whole.words.size(); ++i) {
+            const WordMemory& a = whole.words[i];
+            const WordMemory& b = inParts.words[i];
+            ASSERT_EQ(a.english, b.english);
+            EXPECT_EQ(a.meaning, b.meaning);
+            EXPECT_EQ(a.firstLine, b.firstLine);
+            EXPECT_EQ(a.card.stability, b.card.stability);
+            EXPECT_EQ(a.card.dueDay, b.card.dueDay);
+            EXPECT_EQ(a.card.reviews, b.card.reviews);
+            EXPECT_EQ(a.retrievability, b.retrievability);
+        }
+    }
 }
