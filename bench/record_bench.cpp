@@ -88,7 +88,9 @@ void BM_RecordWindowOpens(benchmark::State& state)
     }
     lumo::setProgramFolder({});
 }
-BENCHMARK(BM_RecordWindowOpens)->Unit(benchmark::kMillisecond);
+// The two files are read on two cores: "Time" is the time the window takes
+// to open, "CPU" the processor time of both.
+BENCHMARK(BM_RecordWindowOpens)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 
 // One frame while hovering: the mouse moves to another bar and the chart is redrawn.
 void BM_ChartHoverFrame(benchmark::State& state)

@@ -32,8 +32,8 @@ std::optional<QDate> readHistoryDate(QStringView text);
 struct HistoryAnswer {
     QStringView english;
     QStringView meaning;
-    QStringView marks; // one or more of ○ and ×, spaces removed
-    qint64 day = 0;    // Julian day of the line's date
+    QStringView marks;  // one or more of ○ and ×, spaces removed
+    qint64 day = 0;     // Julian day of the line's date
     int lineNumber = 0; // counted from 0 over every line of the text
     bool firstRight() const { return marks.front() == kRightMark; }
     int wrongMarks() const { return static_cast<int>(std::count(marks.begin(), marks.end(), kWrongMark)); }

@@ -1,6 +1,9 @@
 #include "record/learningrecord.h"
 
+#include "base/aside.h"
+#include "data/history.h"
 #include "data/historylines.h"
+#include "data/textfile.h"
 #include "data/wordindex.h"
 
 #include <algorithm>
@@ -136,6 +139,48 @@ std::vector<TestPoint> testsOfLevel(const typing::TypingRecord& record, int leve
     std::stable_sort(points.begin(), points.end(),
                      [](const TestPoint& a, const TestPoint& b) { return a.when < b.when; });
     return points;
+}
+
+namespace {
+
+// A file of the record read and counted; `problems` gains what could not be
+// read.
+template <class Count> auto readAndCount(const QString& path, Count count, QStringList& problems)
+{
+    const TextFile file = readTextFile(path);
+    if (file.status != TextFile::Status::Ok && file.status != TextFile::Status::Missing)
+        problems.append(readProblemMessage(file, path));
+    return count(QStringView(file.text));
+}
+
+QString skippedLinesMessage(const QString& fileName, int lines)
+{
+    return QStringLiteral("「%1」の読めない %2 行は数えていません。").arg(fileName).arg(lines);
+}
+
+} // namespace
+
+LearningRecord loadLearningRecord(const QString& folder, QDate today)
+{
+    LearningRecord record;
+    const QString historyPath = folder + QLatin1String(kTrainingFile);
+    const QString typingPath = folder + QString::fromUtf16(typing::kTypingRecordFile);
+    QStringList historyProblems;
+    auto history = startAside([&] {
+        return readAndCount(
+            historyPath, [today](QStringView text) { return summariseHistory(text, today); }, historyProblems);
+    });
+    QStringList typingProblems;
+    record.typing = readAndCount(typingPath, typing::readTypingRecord, typingProblems);
+    record.history = history.get();
+
+    record.problems = historyProblems + typingProblems;
+    if (record.history.skippedLines > 0)
+        record.problems.append(skippedLinesMessage(QLatin1String(kTrainingFile), record.history.skippedLines));
+    if (record.typing.skippedLines > 0)
+        record.problems.append(
+            skippedLinesMessage(QString::fromUtf16(typing::kTypingRecordFile), record.typing.skippedLines));
+    return record;
 }
 
 } // namespace lumo

@@ -8,6 +8,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <vector>
@@ -54,5 +55,16 @@ struct TestPoint {
     int charactersPer10Minutes = 0;
 };
 std::vector<TestPoint> testsOfLevel(const typing::TypingRecord& record, int level);
+
+// Everything the record window shows, from the two files of the program
+// folder `folder`: "Training.dat" and "TypingRecord.dat", each read, decoded
+// and counted on a core of its own. A missing file counts as empty.
+struct LearningRecord {
+    HistorySummary history;
+    typing::TypingRecord typing;
+    // In Japanese, one a line: files that could not be read, lines left out.
+    QStringList problems;
+};
+LearningRecord loadLearningRecord(const QString& folder, QDate today);
 
 } // namespace lumo

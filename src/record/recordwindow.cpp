@@ -2,8 +2,6 @@
 
 #include "base/clock.h"
 #include "base/programfolder.h"
-#include "data/history.h"
-#include "data/textfile.h"
 #include "record/recordcharts.h"
 #include "ui/fonts.h"
 #include "ui/platform.h"
@@ -170,27 +168,10 @@ QWidget* RecordWindow::chartPage(QWidget* chart, const char* saveName)
 
 void RecordWindow::refresh()
 {
-    const QString folder = programFolder();
-    QStringList problems;
-    const QString historyPath = folder + QLatin1String(kTrainingFile);
-    const TextFile history = readTextFile(historyPath);
-    if (history.status != TextFile::Status::Ok && history.status != TextFile::Status::Missing)
-        problems.append(readProblemMessage(history, historyPath));
-    const QString typingPath = folder + QString::fromUtf16(typing::kTypingRecordFile);
-    const TextFile typingFile = readTextFile(typingPath);
-    if (typingFile.status != TextFile::Status::Ok && typingFile.status != TextFile::Status::Missing)
-        problems.append(readProblemMessage(typingFile, typingPath));
-
-    m_history = summariseHistory(history.text, clock().today());
-    m_typing = typing::readTypingRecord(typingFile.text);
-    if (m_history.skippedLines > 0)
-        problems.append(QStringLiteral("「%1」の読めない %2 行は数えていません。")
-                            .arg(QLatin1String(kTrainingFile))
-                            .arg(m_history.skippedLines));
-    if (m_typing.skippedLines > 0)
-        problems.append(QStringLiteral("「%1」の読めない %2 行は数えていません。")
-                            .arg(QString::fromUtf16(typing::kTypingRecordFile))
-                            .arg(m_typing.skippedLines));
+    LearningRecord record = loadLearningRecord(programFolder(), clock().today());
+    m_history = std::move(record.history);
+    m_typing = std::move(record.typing);
+    const QStringList& problems = record.problems;
     m_notice->setText(problems.join(u'\n'));
     m_notice->setVisible(!problems.isEmpty());
 

@@ -6,6 +6,7 @@
 #include "crossword/crosswordwindow.h"
 #include "help/helpwindow.h"
 #include "quiz/quizwindow.h"
+#include "record/recordwindow.h"
 #include "support/captionfit.h"
 #include "support/fakes.h"
 #include "typing/typingtrainerwindow.h"
@@ -91,6 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
                       WindowCase{"Crossword", [] { return static_cast<QWidget*>(new CrosswordWindow); }},
                       WindowCase{"WordEntry", [] { return static_cast<QWidget*>(new WordEntryWindow); }},
                       WindowCase{"Help", [] { return static_cast<QWidget*>(new HelpWindow); }},
+                      WindowCase{"Record", [] { return static_cast<QWidget*>(new RecordWindow); }},
                       WindowCase{"Splash",
                                  [] { return static_cast<QWidget*>(new SplashWindow([] { return nullptr; })); }}),
     [](const ::testing::TestParamInfo<WindowCase>& windowCase) { return std::string(windowCase.param.name); });

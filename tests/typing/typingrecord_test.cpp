@@ -61,6 +61,26 @@ TEST(TypingRecord, BadAndPartialLinesAreSkippedAndCounted)
     EXPECT_EQ(record.skippedLines, 7);
 }
 
+// Key lines of the usual length are read in place: they must count exactly
+// as the general reading does.
+TEST(TypingRecord, ShortKeyLinesCountLikeAnyOther)
+{
+    QString text = QStringLiteral("K,,,,,,a,s\r\n" // lower case: the keys upper-cased
+                                  "K,,,,,,A,A\r\n"
+                                  "K,,,,,,\",S\r\n"    // a quote not closed, though ten characters long
+                                  "K,,,,,,A;S\r\n"     // no comma between the keys
+                                  "K;,,,,,A,S\r\n"     // seven fields
+                                  "K,,,,,,Ａ,Ｓ\r\n"); // full-width keys are keys
+    text += u"K,,,,,,"_qs + QChar(0) + u",S\r\n"_qs;   // no key
+    const TypingRecord record = readTypingRecord(text);
+    EXPECT_EQ(record.keyLines, 3);
+    EXPECT_EQ(record.skippedLines, 4);
+    EXPECT_EQ(record.keys.at(u'A').presses, 2);
+    EXPECT_EQ(record.keys.at(u'A').errors, 1);
+    EXPECT_EQ(record.keys.at(u'A').mostOftenInstead(), QChar(u'S'));
+    EXPECT_EQ(record.keys.at(u'Ａ').mostOftenInstead(), QChar(u'Ｓ'));
+}
+
 TEST(TypingRecord, WorstKeysByErrorRateWithEnoughPresses)
 {
     TypingRecorder r;
