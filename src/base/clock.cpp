@@ -7,6 +7,11 @@ QDate Clock::today() const
     return QDate::currentDate();
 }
 
+QDateTime Clock::now() const
+{
+    return QDateTime::currentDateTime();
+}
+
 Clock& Clock::real()
 {
     static Clock clock;

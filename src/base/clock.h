@@ -2,6 +2,7 @@
 #include "base/seam.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 
 namespace lumo {
@@ -10,6 +11,8 @@ class Clock {
   public:
     virtual ~Clock() = default;
     virtual QDate today() const;
+    // The local date and time.
+    virtual QDateTime now() const;
     static Clock& real();
 };
 

@@ -1,12 +1,12 @@
 #include "record/learningrecord.h"
 
+#include "base/aside.h"
 #include "data/history.h"
 #include "data/historylines.h"
 #include "data/textfile.h"
 #include "data/wordindex.h"
 
 #include <algorithm>
-#include <future>
 #include <unordered_map>
 
 namespace lumo {
@@ -166,7 +166,7 @@ LearningRecord loadLearningRecord(const QString& folder, QDate today)
     const QString historyPath = folder + QLatin1String(kTrainingFile);
     const QString typingPath = folder + QString::fromUtf16(typing::kTypingRecordFile);
     QStringList historyProblems;
-    auto history = std::async(std::launch::async, [&] {
+    auto history = startAside([&] {
         return readAndCount(
             historyPath, [today](QStringView text) { return summariseHistory(text, today); }, historyProblems);
     });

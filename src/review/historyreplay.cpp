@@ -1,9 +1,9 @@
 #include "review/historyreplay.h"
 
+#include "base/aside.h"
 #include "data/wordindex.h"
 
 #include <algorithm>
-#include <future>
 #include <iterator>
 #include <limits>
 #include <thread>
@@ -138,7 +138,7 @@ ReplayedHistory replayHistory(QStringView history, QDate today, unsigned parts)
     parts = partsFor(history, parts);
     std::vector<std::future<ReplayedPart>> others;
     for (unsigned part = 1; part < parts; ++part)
-        others.push_back(std::async(std::launch::async, replayPart, history, todayDay, part, parts));
+        others.push_back(startAside([=] { return replayPart(history, todayDay, part, parts); }));
     std::vector<ReplayedPart> replayed;
     replayed.push_back(replayPart(history, todayDay, 0, parts));
     for (auto& other : others)

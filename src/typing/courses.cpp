@@ -110,6 +110,21 @@ void mixedLines(LineTables& t, const QString& keys)
         t.text[line] += randomKeys(keys, 30);
 }
 
+void weakKeyLines(LineTables& t, const QString& weakKeys)
+{
+    QString keys = weakKeys;
+    for (const QChar home : {u'F', u'J'})
+        if (!keys.contains(home))
+            keys += home;
+    mixedLines(t, keys);
+    QStringList shown;
+    for (const QChar key : weakKeys)
+        shown.append(key);
+    const QString hint = QStringLiteral("苦手なキー %1 を練習します。").arg(shown.join(QStringLiteral("・")));
+    for (int line = 1; line <= 30; ++line)
+        t.hint[line] = hint;
+}
+
 int pickCourseWords(const QString& text, int level, int start, LineTables& t)
 {
     int count = start;

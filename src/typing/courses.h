@@ -52,6 +52,12 @@ void randomKeyLines(LineTables& t);
 // 基本５: lines 1..30, thirty random keys each of the 基本５ keys.
 void mixedLines(LineTables& t, const QString& keys);
 
+// 苦手キー練習: lines 1..30 as mixedLines makes them from the learner's weak
+// keys and the home keys F and J (as every row drill holds them), so most
+// presses fall on the weak keys; every line's hint names the weak keys.
+void weakKeyLines(LineTables& t, const QString& weakKeys);
+inline constexpr int kWeakKeyCount = 5;
+
 // Takes words of a course file (its text followed by a line break) into the
 // lines after `start`: about every second line whose English part fits the
 // level (1: at most 5 letters, 2: at least 6, 3: at most 8), 40 at most.

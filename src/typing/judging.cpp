@@ -49,6 +49,7 @@ KeyOutcome judgeKey(TrainerState& s, int keyCode)
         s.charPos = 1;
     const QString expected = expectedAt(s.currentLine(), s.charPos);
     s.typedChar = typed;
+    out.expected = expected;
     out.correct = typed == expected;
     if (out.correct) {
         s.correctCount = countUp(s.correctCount);

@@ -46,6 +46,7 @@ enum class Then {
 struct KeyOutcome {
     bool judged = false; // false: the key prints nothing, nothing changed
     bool correct = false;
+    QString expected;  // the character that was to be typed, empty when none
     int keyIndex = 0;  // of the typed character, 0 when not on the keyboard
     QString next;      // the character now expected (guide display)
     int cupToHide = 0; // cup display: the cup of the character just typed

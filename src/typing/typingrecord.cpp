@@ -1,6 +1,10 @@
 #include "typing/typingrecord.h"
 
+#include "base/vkeys.h"
 #include "data/textfile.h"
+
+#include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -58,6 +62,19 @@ template <size_t N> bool splitFields(QStringView line, std::array<QStringView, N
         start = end + 1;
     }
     return false;
+}
+
+// Whether some key prints `c` (what the trainer judges a press as).
+bool printedByAKey(QChar c)
+{
+    static const QString printed = [] {
+        QString chars;
+        for (int code = 0; code < 256; ++code)
+            if (const QChar p = vk::printedCharacter(code); !p.isNull() && !chars.contains(p))
+                chars += p;
+        return chars;
+    }();
+    return printed.contains(c);
 }
 
 } // namespace
@@ -188,9 +205,33 @@ QString worstKeys(const TypingRecord& record, int count, int minPresses)
     return keys;
 }
 
+void TypingRecorder::addJudgedKey(const QString& expected, const QString& pressed)
+{
+    if (expected.size() == 1 && pressed.size() == 1 && printedByAKey(expected.front().toUpper()) &&
+        printedByAKey(pressed.front().toUpper()))
+        addKey(expected.front(), pressed.front());
+}
+
 QString TypingRecorder::textToAppend(qint64 existingSize) const
 {
     return existingSize > 0 ? m_pending : typingRecordHeader() + m_pending;
+}
+
+WriteResult appendTypingRecord(const QString& folder, const TypingRecorder& recorder)
+{
+    if (recorder.empty())
+        return {};
+    const QString path = folder + QString::fromUtf16(kTypingRecordFile);
+    const QFileInfo info(path);
+    const qint64 size = info.isFile() ? info.size() : 0;
+    QString text = recorder.textToAppend(size);
+    // A last line without its break (a file edited by hand) keeps its own line.
+    QFile file(path);
+    char last = '\n';
+    if (size > 0 && file.open(QIODevice::ReadOnly) && file.seek(size - 1) && file.getChar(&last) && last != '\n' &&
+        last != '\r')
+        text.prepend(QStringLiteral("\r\n"));
+    return appendTextFile(path, text);
 }
 
 } // namespace lumo::typing

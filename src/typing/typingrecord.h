@@ -9,6 +9,8 @@
 // (the key expected, the key pressed; the same key when it was right; the
 // comma key is written in double quotes: K,,,,,,",",M).
 // Lines that cannot be read are skipped and counted, never fatal.
+#include "data/textfile.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -66,15 +68,28 @@ QString worstKeys(const TypingRecord& record, int count = 5, int minPresses = 10
 class TypingRecorder {
   public:
     void addKey(QChar expected, QChar pressed) { m_pending += keyRecordLine(expected, pressed); }
+    // A key the trainer judged: kept when a character was to be typed and
+    // both are single characters a key prints (a line may hold characters no
+    // key types, such as quotes; a press with nothing to type misses no key).
+    void addJudgedKey(const QString& expected, const QString& pressed);
     void addTest(const TestRecord& test) { m_pending += testRecordLine(test); }
     bool empty() const { return m_pending.isEmpty(); }
     // The text to append to a file that holds `existingSize` bytes: the header
     // first when the file is new or empty.
     QString textToAppend(qint64 existingSize) const;
     void clear() { m_pending.clear(); }
+    // The lines collected so far, without the header.
+    const QString& lines() const { return m_pending; }
 
   private:
     QString m_pending;
 };
+
+// Appends what `recorder` holds to "TypingRecord.dat" in `folder` (with its
+// trailing separator) in one atomic write, code page 932: the header first
+// when the file is new or empty, a line break first when its last line has
+// none. Nothing is written when the recorder is empty. On failure the file is
+// as it was and the result names it and the reason.
+WriteResult appendTypingRecord(const QString& folder, const TypingRecorder& recorder);
 
 } // namespace lumo::typing

@@ -11,6 +11,7 @@
 #include "widgets/richtextbox.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -112,9 +113,15 @@ TypingTrainerWindow::TypingTrainerWindow(QWidget* parent) : QWidget(parent, Qt::
     buildMenus();
     prepareWindow();
     installKeyPreview();
+    // The main window closes this one when the program ends; should the
+    // program end some other way, the record is still kept.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { saveRecord(nullptr); });
 }
 
-TypingTrainerWindow::~TypingTrainerWindow() = default;
+TypingTrainerWindow::~TypingTrainerWindow()
+{
+    saveRecord(nullptr);
+}
 
 void TypingTrainerWindow::buildControls()
 {
@@ -164,6 +171,9 @@ void TypingTrainerWindow::buildControls()
     m_next = button(client, "cmdNext", QStringLiteral("次へ(&N)"), {2655, 5175, 1320, 510});
     m_autoNextButton = button(client, "cmdAutoNext", QStringLiteral("自動出題(&A)"), {4050, 5175, 1320, 510});
     m_exit = button(client, "cmdExit", QStringLiteral("練習終了(&X)"), {5445, 5175, 1320, 510});
+    // Enter on a focused button presses it (Space is typing).
+    for (QPushButton* b : {m_repeat, m_next, m_autoNextButton, m_exit})
+        b->setAutoDefault(true);
     setTabOrder(m_exit, m_next);
     setTabOrder(m_next, m_repeat);
     setTabOrder(m_repeat, m_autoNextButton);
@@ -242,6 +252,8 @@ void TypingTrainerWindow::buildMenus()
     course(basic, "mnuSyokyu", QStringLiteral("英語初級(&L)"), Course::EnglishLow);
     course(basic, "mnuTyukyu", QStringLiteral("英語中級(&M)"), Course::EnglishMid);
     course(basic, "mnuZyokyu", QStringLiteral("英語上級(&H)"), Course::Proverbs);
+    addNamedItem(basic, "mnuNigate", QStringLiteral("苦手キー練習(&W)"), this,
+                 &TypingTrainerWindow::startWeakKeyCourse);
 
     QMenu* kana = menu("mnuJapanese", QStringLiteral("日本語コース(&J)"));
     course(kana, "mnuJpAgyo", QStringLiteral("ア行入力(&A)"), Course::KanaVowels);
@@ -333,6 +345,30 @@ void TypingTrainerWindow::buildKeyboard()
     }
     m_guide.showAll();
     showGuideState();
+    nameControlsForAssistiveTools();
+}
+
+void TypingTrainerWindow::nameControlsForAssistiveTools()
+{
+    // Labels whose text changes, and pictures, are named by their role.
+    m_status->setAccessibleName(QStringLiteral("練習の状況"));
+    m_hint->setAccessibleName(QStringLiteral("問題の説明と結果"));
+    m_correctCount->setAccessibleName(m_correctCaption->text());
+    m_wrongCount->setAccessibleName(m_wrongCaption->text());
+    m_correctCaption->setBuddy(m_correctCount);
+    m_wrongCaption->setBuddy(m_wrongCount);
+    for (int i = 0; i <= typing::kKeyCount; ++i) {
+        const QString key =
+            i == 0 ? QStringLiteral("キー") : QStringLiteral("「%1」のキー").arg(typing::keyChars[i - 1]);
+        m_keyPictures[i]->setAccessibleName(key);
+        m_keyLetters[i]->setAccessibleName(key + QStringLiteral("の文字"));
+        m_fingerStrips[i]->setAccessibleName(key + QStringLiteral("を打つ指の色"));
+    }
+    for (int c = 0; c <= typing::kColumns; ++c) {
+        const QString cup = c == 0 ? QStringLiteral("カップ") : QStringLiteral("%1 番目のカップ").arg(c);
+        m_cups[c]->setAccessibleName(cup);
+        m_cupLetters[c]->setAccessibleName(cup + QStringLiteral("の文字"));
+    }
 }
 
 void TypingTrainerWindow::installKeyPreview()

@@ -1,7 +1,9 @@
 #pragma once
 // The typing trainer window: a drawn 40-key keyboard with a finger guide,
-// practice courses chosen from the menus and one-minute skill tests. Closing
-// it unloads it; the next opening starts afresh.
+// practice courses chosen from the menus and one-minute skill tests. Every
+// key judged and every finished test is appended to "TypingRecord.dat" when
+// the window closes (or, never closed, when the program ends or the window is
+// destroyed). Closing it unloads it; the next opening starts afresh.
 //   typingtrainerwindow.cpp      controls, menus, the keyboard built at load, key preview
 //   typingtrainerwindow_run.cpp  courses, guide and cup displays, judging, tests
 //
@@ -13,7 +15,8 @@
 //   lbSeikai, lbSeikaisu caption and count of correct presses
 //   lbMatigai, lbMatigaisu caption and count of wrong presses
 //   Image1(1..40)        key pictures (0 is the hidden template)
-//   key1(1..40)          key letters: visible and blue for the next key, red after a wrong press
+//   key1(1..40)          key letters: visible and blue for the next key, red and
+//                        underlined after a wrong press
 //   lbHozyo(1..40)       finger-colour strips under the keys
 //   lbYubi(1..10)        finger names under the columns
 //   Image2(1..10)        cups of the cup test, one per character of the line
@@ -27,7 +30,8 @@
 //   Timer1               one-second ticks of a test
 //   menuBar              the menu bar
 //   mnuCourse            基本コース選択: mnuBase1..mnuBase5 key drills, mnuSyokyu/mnuTyukyu
-//                        words of the course files, mnuZyokyu proverbs
+//                        words of the course files, mnuZyokyu proverbs, mnuNigate
+//                        苦手キー練習 (drill of the five keys the record says are missed most)
 //   mnuJapanese          日本語コース: mnuJpAgyo, mnuJpAdan, mnuJpIdan, mnuJpUdan,
 //                        mnuJpEdan, mnuJpOdan, mnuJpSonota kana drills
 //   mnuTestCourse        実力テスト: mnuTestLow, mnuTestMid, mnuTestHigh one-minute tests
@@ -36,6 +40,7 @@
 #include "typing/guide.h"
 #include "typing/judging.h"
 #include "typing/skilltest.h"
+#include "typing/typingrecord.h"
 
 #include <QWidget>
 
@@ -64,6 +69,7 @@ class TypingTrainerWindow : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void buildControls();
@@ -72,6 +78,9 @@ class TypingTrainerWindow : public QWidget {
     // Centres the window, seeds the random source and draws the keyboard.
     void prepareWindow();
     void buildKeyboard();
+    // Japanese names by role for the controls whose text changes or that
+    // show a picture (the others are named by their caption).
+    void nameControlsForAssistiveTools();
     void installKeyPreview();
 
     // One key press, as a Windows key code.
@@ -80,6 +89,12 @@ class TypingTrainerWindow : public QWidget {
     void repeatLine();
     void toggleAutoNext();
     void startCourse(typing::Course course);
+    // 苦手キー練習: a drill of the five worst keys of the record so far; with
+    // too little record a notice, and the current course goes on.
+    void startWeakKeyCourse();
+    // Appends the keys and tests recorded so far to "TypingRecord.dat", once;
+    // a failure is told in a notice over `messageParent`.
+    void saveRecord(QWidget* messageParent);
     void startTest(typing::TestLevel level);
     void countDownOneSecond();
     void endTest();
@@ -122,7 +137,9 @@ class TypingTrainerWindow : public QWidget {
     typing::TrainerState m_state;
     typing::KeyGuide m_guide;
     typing::Countdown m_countdown;
-    bool m_autoNextOption = false; // the 自動出題 setting its check mark shows
+    typing::TestLevel m_testLevel = typing::TestLevel::Low; // of the running or last test
+    typing::TypingRecorder m_recorder;                      // what this opening has judged, not yet saved
+    bool m_autoNextOption = false;                          // the 自動出題 setting its check mark shows
 };
 
 } // namespace lumo

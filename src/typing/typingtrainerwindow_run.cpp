@@ -1,6 +1,7 @@
 // The trainer window: courses, the guide and cup displays, key judging and the tests.
 #include "typing/typingtrainerwindow.h"
 
+#include "base/clock.h"
 #include "base/programfolder.h"
 #include "typing/keyboard.h"
 #include "ui/fonts.h"
@@ -8,6 +9,7 @@
 #include "widgets/richtextbox.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -53,6 +55,46 @@ void TypingTrainerWindow::startCourse(Course course)
     m_state.kanaMode = typing::isKanaCourse(course);
     m_state.lineNo = 1;
     showGuide();
+}
+
+void TypingTrainerWindow::startWeakKeyCourse()
+{
+    const QString path = programFolder() + QString::fromUtf16(typing::kTypingRecordFile);
+    const TextFile file = readTextFile(path);
+    if (!file.usable() && file.status != TextFile::Status::Missing)
+        dialogs().notice(this, readProblemMessage(file, path));
+    // The keys of this opening count as well as those saved before.
+    const typing::TypingRecord record = typing::readTypingRecord(file.text + kCrLf + m_recorder.lines());
+    const QString weakKeys = typing::worstKeys(record, typing::kWeakKeyCount);
+    if (weakKeys.size() < typing::kWeakKeyCount) {
+        dialogs().notice(this, QStringLiteral("苦手なキーを選ぶには、まだ練習の記録が足りません。\n"
+                                              "ほかのコースでもう少し練習してから選んで下さい。"));
+        focusWindow();
+        return;
+    }
+    endTest();
+    clearCourse();
+    typing::weakKeyLines(m_state.lines, weakKeys);
+    m_state.lineNo = 1;
+    showGuide();
+}
+
+void TypingTrainerWindow::saveRecord(QWidget* messageParent)
+{
+    if (m_recorder.empty())
+        return;
+    const WriteResult written = typing::appendTypingRecord(programFolder(), m_recorder);
+    // Tried once: after a failure the file is as it was, and the learner is told.
+    m_recorder.clear();
+    if (!written.ok)
+        dialogs().notice(messageParent, QStringLiteral("今回のキー入力練習の記録を保存できませんでした。\n") +
+                                            written.error + QStringLiteral("このファイルは以前のままです。"));
+}
+
+void TypingTrainerWindow::closeEvent(QCloseEvent* event)
+{
+    saveRecord(this);
+    QWidget::closeEvent(event);
 }
 
 QString TypingTrainerWindow::readCourseFile(const QString& name)
@@ -130,6 +172,7 @@ void TypingTrainerWindow::judgeKeyPress(int keyCode)
     const typing::KeyOutcome out = typing::judgeKey(m_state, keyCode);
     if (!out.judged)
         return;
+    m_recorder.addJudgedKey(out.expected, m_state.typedChar);
     showCounts();
     sound().play(programFolder() + (out.correct ? QStringLiteral("sample3.wav") : QStringLiteral("sample2.wav")));
 
@@ -185,6 +228,7 @@ void TypingTrainerWindow::toggleAutoNext()
 void TypingTrainerWindow::startTest(typing::TestLevel level)
 {
     clearCourse();
+    m_testLevel = level;
     const int n = pickWords(static_cast<int>(level));
     typing::shuffleLines(n, m_state.lines);
     m_testProgress->setMaximum(typing::kTestSeconds);
@@ -211,6 +255,7 @@ void TypingTrainerWindow::countDownOneSecond()
     if (!ended)
         return;
     const int score = typing::testScore(m_state.correctCount, m_state.wrongCount);
+    m_recorder.addTest({clock().now(), static_cast<int>(m_testLevel), m_state.correctCount, m_state.wrongCount, score});
     endTest();
     m_hint->setText(typing::resultText(score));
 }
@@ -229,10 +274,16 @@ void TypingTrainerWindow::showGuideState()
 {
     for (int i = 1; i <= typing::kKeyCount; ++i) {
         QLabel* letter = m_keyLetters[i];
-        const QColor colour =
-            m_guide.colour(i) == typing::KeyGuide::Colour::Red ? QColor(255, 0, 0) : QColor(0, 0, 255);
+        const bool wrong = m_guide.colour(i) == typing::KeyGuide::Colour::Red;
+        const QColor colour = wrong ? QColor(255, 0, 0) : QColor(0, 0, 255);
         if (letter->palette().color(QPalette::WindowText) != colour)
             setColours(letter, colour);
+        // Underlined as well as red, for eyes that do not tell the colours apart.
+        if (letter->font().underline() != wrong) {
+            QFont font = letter->font();
+            font.setUnderline(wrong);
+            letter->setFont(font);
+        }
         letter->setVisible(m_guide.visible(i));
     }
 }

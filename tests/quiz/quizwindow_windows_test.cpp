@@ -54,6 +54,19 @@ TEST_F(WindowsTest, HistoryThatCannotBeWrittenIsReportedAndTheProgramStillEnds)
     EXPECT_FALSE(window->isVisible());
 }
 
+TEST_F(WindowsTest, TypingRecordIsKeptWhenTheProgramEndsWithTheTrainerOpen)
+{
+    open();
+    click("CmdKeytre");
+    QWidget* trainer = windowNamed("frmKeyTre");
+    ASSERT_NE(trainer, nullptr);
+    trainer->findChild<QAction*>(QStringLiteral("mnuBase1"))->trigger();
+    QTest::keyClick(trainer, Qt::Key_S); // A was to be typed
+    menuItem("mnuExitItem")->trigger();
+    EXPECT_EQ(folder.readBytes(QStringLiteral("TypingRecord.dat")),
+              QByteArray("record,date,test,characters,errors,score,expected,pressed\r\nK,,,,,,A,S\r\n"));
+}
+
 TEST_F(WindowsTest, HistoryFilesLoadBackAndAreCreatedWhenMissing)
 {
     folder.write(QStringLiteral("Training.dat"),

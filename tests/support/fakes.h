@@ -11,6 +11,7 @@
 #include "ui/speech.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QStringList>
 
 class QTimer;
@@ -156,7 +157,9 @@ class FixedClock final : public Clock {
   public:
     explicit FixedClock(QDate date = QDate(2001, 3, 5)) : day(date), m_guard(this) {}
     QDate day;
+    QTime time = QTime(9, 30);
     QDate today() const override { return day; }
+    QDateTime now() const override { return QDateTime(day, time); }
 
   private:
     ScopedSeam<Clock> m_guard;

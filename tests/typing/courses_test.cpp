@@ -54,6 +54,20 @@ INSTANTIATE_TEST_SUITE_P(Courses, BaseCourses,
                                            BaseCase{Course::Base4, "12345F67890J"},
                                            BaseCase{Course::Base5, "12345F67890JQWERTFYUIOPJASDFGHJKL;ZXCVBFNM,./J"}));
 
+TEST(Courses, WeakKeyDrillAddsTheHomeKeysOnce)
+{
+    test::ScriptedRandom random;
+    // round(u × 100) mod 6 + 1 walks the keys in order: F is already weak,
+    // so only J is added.
+    random.values = {0.0f, 0.01f, 0.02f, 0.03f, 0.04f, 0.05f, 0.06f};
+    LineTables t;
+    weakKeyLines(t, QStringLiteral("FQPZX"));
+    EXPECT_EQ(random.randomizeCalls, 1);
+    EXPECT_EQ(t.text[1].left(7), QStringLiteral("FQPZXJF"));
+    EXPECT_EQ(t.filled(), 30);
+    EXPECT_EQ(t.hint[30], QStringLiteral("苦手なキー F・Q・P・Z・X を練習します。"));
+}
+
 TEST(Courses, RandomKeysFollowTheDraws)
 {
     test::ScriptedRandom random;

@@ -1,3 +1,4 @@
+#include "support/fakes.h"
 #include "typing/typingrecord.h"
 
 #include <gtest/gtest.h>
@@ -104,6 +105,45 @@ TEST(TypingRecord, WorstKeysByErrorRateWithEnoughPresses)
     EXPECT_EQ(worstKeys(record, 5, 1), QStringLiteral("ZQPAK"));
     EXPECT_EQ(record.keys.at(u'Q').mostOftenInstead(), QChar(u'W'));
     EXPECT_TRUE(record.keys.at(u'J').mostOftenInstead().isNull());
+}
+
+TEST(TypingRecord, OnlyKeysSomeKeyPrintsAreRecorded)
+{
+    TypingRecorder r;
+    r.addJudgedKey(QString(), QStringLiteral("A"));            // nothing was to be typed
+    r.addJudgedKey(QStringLiteral("\""), QStringLiteral("2")); // no key prints a quote
+    r.addJudgedKey(QStringLiteral("é"), QStringLiteral("E"));  // nor an accented letter
+    r.addJudgedKey(QStringLiteral("AB"), QStringLiteral("A")); // one key at a time
+    EXPECT_TRUE(r.empty());
+    r.addJudgedKey(QStringLiteral("a"), QStringLiteral("A"));
+    r.addJudgedKey(QStringLiteral(" "), QStringLiteral("@"));
+    r.addJudgedKey(QStringLiteral("-"), QStringLiteral(","));
+    EXPECT_EQ(r.lines(), QStringLiteral("K,,,,,,A,A\r\nK,,,,,, ,@\r\nK,,,,,,-,\",\"\r\n"));
+    EXPECT_EQ(readTypingRecord(r.lines()).keyLines, 3);
+}
+
+TEST(TypingRecord, AppendedToTheFileWithTheHeaderOnce)
+{
+    lumo::test::TempProgramFolder folder;
+    const QString file = QString::fromUtf16(kTypingRecordFile);
+    TypingRecorder r;
+    EXPECT_TRUE(appendTypingRecord(folder.path(), r).ok);
+    EXPECT_FALSE(folder.exists(file)) << "an empty recorder writes nothing";
+
+    r.addKey(u'A', u'S');
+    ASSERT_TRUE(appendTypingRecord(folder.path(), r).ok);
+    ASSERT_TRUE(appendTypingRecord(folder.path(), r).ok);
+    const QByteArray header = "record,date,test,characters,errors,score,expected,pressed\r\n";
+    EXPECT_EQ(folder.readBytes(file), header + "K,,,,,,A,S\r\nK,,,,,,A,S\r\n");
+
+    // An empty file gets the header; a last line without its break keeps it.
+    folder.writeBytes(file, QByteArray());
+    ASSERT_TRUE(appendTypingRecord(folder.path(), r).ok);
+    EXPECT_EQ(folder.readBytes(file), header + "K,,,,,,A,S\r\n");
+    folder.writeBytes(file, header + "K,,,,,,Q,W");
+    ASSERT_TRUE(appendTypingRecord(folder.path(), r).ok);
+    EXPECT_EQ(folder.readBytes(file), header + "K,,,,,,Q,W\r\nK,,,,,,A,S\r\n");
+    EXPECT_EQ(readTypingRecord(lumo::readTextFile(folder.path() + file).text).keyLines, 2);
 }
 
 } // namespace
