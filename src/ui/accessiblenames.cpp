@@ -11,7 +11,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
-#include <QRegularExpression>
 #include <QTextEdit>
 
 namespace lumo {
@@ -50,10 +49,6 @@ const QHash<QString, QString>& headings()
 
 QString withoutAccessKeys(const QString& caption)
 {
-    // A Japanese caption's "(&X)" is there for the key alone: read without it.
-    static const QRegularExpression japaneseAccessKey(QStringLiteral("\\(&[^&)]\\)"));
-    if (caption.contains(japaneseAccessKey))
-        return withoutAccessKeys(QString(caption).remove(japaneseAccessKey));
     QString shown;
     for (qsizetype i = 0; i < caption.size(); ++i) {
         if (caption.at(i) == u'&' && i + 1 < caption.size())

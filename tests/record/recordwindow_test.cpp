@@ -218,7 +218,7 @@ TEST_F(RecordWindowTest, EveryControlHasAJapaneseName)
             unnamed.append(control->objectName());
     }
     EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(u' ').toStdString();
-    EXPECT_EQ(child<QComboBox>(&w, "cmbTestLevel")->accessibleName(), QStringLiteral("テスト:"));
+    EXPECT_EQ(child<QComboBox>(&w, "cmbTestLevel")->accessibleName(), QStringLiteral("テスト(T):"));
     EXPECT_EQ(child<QWidget>(&w, "chartDays")->accessibleName(), QStringLiteral("最近30日の回答数のグラフ"));
 }
 
