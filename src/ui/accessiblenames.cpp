@@ -1,6 +1,5 @@
 #include "ui/accessiblenames.h"
 
-#include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
@@ -123,15 +122,11 @@ void nameControls(QWidget* window)
     for (QWidget* control : controls) {
         if (!control->accessibleName().isEmpty())
             continue;
-        QString name;
-        if (const auto* button = qobject_cast<const QAbstractButton*>(control))
-            name = withoutAccessKeys(button->text());
-        else if (const auto* label = qobject_cast<const QLabel*>(control))
-            name = withoutAccessKeys(label->text());
-        else if (isBox(control))
-            name = buddyCaptions.value(control, roles().value(control->objectName(), kindName(control)));
-        if (!name.isEmpty())
-            control->setAccessibleName(name);
+        // Buttons and labels are left to Qt, which reads out the caption they
+        // show at the moment: many change theirs as the learner works.
+        if (isBox(control))
+            control->setAccessibleName(
+                buddyCaptions.value(control, roles().value(control->objectName(), kindName(control))));
     }
 }
 

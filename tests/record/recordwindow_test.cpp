@@ -3,6 +3,7 @@
 #include "record/recordcharts.h"
 #include "record/recordwindow.h"
 #include "support/fakes.h"
+#include "support/spokenname.h"
 #include "typing/typingrecord.h"
 #include "ui/accessiblenames.h"
 #include "ui/noticebar.h"
@@ -214,7 +215,7 @@ TEST_F(RecordWindowTest, EveryControlHasAJapaneseName)
         const bool takesFocus = control->focusPolicy() != Qt::NoFocus && control->isVisibleTo(&w) &&
                                 !control->objectName().isEmpty() &&
                                 !control->objectName().startsWith(QLatin1String("qt_"));
-        if (takesFocus && control->accessibleName().trimmed().isEmpty())
+        if (takesFocus && test::spokenName(control).isEmpty())
             unnamed.append(control->objectName());
     }
     EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(u' ').toStdString();
