@@ -2,7 +2,7 @@
 // technology reads, and the wrong-letter mark that does not rest on colour.
 #include "crossword/crosswordcells.h"
 #include "crossword/crosswordwindow.h"
-#include "support/fakes.h"
+#include "crossword/smallpuzzle.h"
 #include "support/spokenname.h"
 
 #include <QAbstractButton>
@@ -20,24 +20,13 @@ using namespace lumo;
 
 namespace {
 
-// The grid of the window tests: every draw 0.5, no letter given.
-//
-//     C A T # A P E        cells 1 2 3 (4) 5 6 7
-//     U . E                cells 13 . 15
-//     P . A                cells 25 . 27
-class CrossKeyboard : public ::testing::Test {
+// Played on the small puzzle (smallpuzzle.h).
+class CrossKeyboard : public test::SmallPuzzleTest {
   protected:
     void SetUp() override
     {
-        folder.write(QStringLiteral("word-1.dat"), QStringLiteral("CUP,カップ\nTEA,お茶\n"));
-        folder.write(QStringLiteral("word-2.dat"), QStringLiteral("APE,猿\n"));
-        folder.write(QStringLiteral("word-3.dat"), QStringLiteral("CAT,猫\n"));
-        platform.random.values.assign(4000, 0.5f);
-        window = std::make_unique<CrosswordWindow>();
-        window->setAttribute(Qt::WA_DeleteOnClose, false);
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        SmallPuzzleTest::SetUp();
+        window = open();
     }
 
     CrosswordCell* cell(int k) const { return window->findChild<CrosswordCell*>(QStringLiteral("txEizi(%1)").arg(k)); }
@@ -60,8 +49,6 @@ class CrossKeyboard : public ::testing::Test {
             press(Qt::Key(Qt::Key_A + (*c - 'a')));
     }
 
-    test::Platform platform;
-    test::TempProgramFolder folder;
     std::unique_ptr<CrosswordWindow> window;
 };
 

@@ -1,6 +1,7 @@
 #include "crossword/crosswordwindow.h"
 
 #include "crossword/crosswordcells.h"
+#include "crossword/smallpuzzle.h"
 #include "support/fakes.h"
 #include "ui/noticebar.h"
 
@@ -24,34 +25,9 @@ namespace {
 
 const QColor kRed(255, 0, 0);
 
-// The grid every window test plays on. With every draw 0.5 the shuffle turns
-// the file order CUP TEA APE CAT into CAT CUP TEA APE, and no letter is given:
-//
-//     C A T # A P E        cells 1 2 3 (4) 5 6 7
-//     U . E                cells 13 . 15
-//     P . A                cells 25 . 27
-//
-// CAT and APE across (APE's number cell is 4), CUP and TEA down.
-class CrossWindow : public ::testing::Test {
+// Every window test plays on the small puzzle (smallpuzzle.h).
+class CrossWindow : public test::SmallPuzzleTest {
   protected:
-    void SetUp() override
-    {
-        folder.write(QStringLiteral("word-1.dat"), QStringLiteral("CUP,カップ\nTEA,お茶\n"));
-        folder.write(QStringLiteral("word-2.dat"), QStringLiteral("APE,猿\n"));
-        folder.write(QStringLiteral("word-3.dat"), QStringLiteral("CAT,猫\n"));
-        platform.random.values.assign(4000, 0.5f);
-    }
-
-    // The window, shown and active, so focus moves are real.
-    std::unique_ptr<CrosswordWindow> open()
-    {
-        auto w = std::make_unique<CrosswordWindow>();
-        w->setAttribute(Qt::WA_DeleteOnClose, false);
-        w->show();
-        w->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(w.get()));
-        return w;
-    }
     // The window after the start prompt was clicked away.
     std::unique_ptr<CrosswordWindow> play()
     {
@@ -111,9 +87,6 @@ class CrossWindow : public ::testing::Test {
             type(cell(w, k), key);
     }
     static std::vector<int> letterCells() { return {1, 2, 3, 5, 6, 7, 13, 15, 25, 27}; }
-
-    test::Platform platform;
-    test::TempProgramFolder folder;
 };
 
 QStringList captions(const QList<QAction*>& actions)

@@ -3,6 +3,7 @@
 #include "crossword/crosswordcells.h"
 #include "crossword/crosswordwindow.h"
 #include "crossword/puzzleprint.h"
+#include "crossword/smallpuzzle.h"
 #include "data/textfile.h"
 
 #include "support/fakes.h"
@@ -150,18 +151,14 @@ TEST(PuzzlePdf, AFailedWriteLeavesNoFile)
 
 namespace {
 
-// The window of the other crossword tests: CAT and APE across, CUP and TEA down.
-class CrossPrintWindow : public ::testing::Test {
+// The window on the small puzzle of the other crossword tests (smallpuzzle.h),
+// started.
+class CrossPrintWindow : public test::SmallPuzzleTest {
   protected:
     void SetUp() override
     {
-        folder.write(QStringLiteral("word-1.dat"), QStringLiteral("CUP,カップ\nTEA,お茶\n"));
-        folder.write(QStringLiteral("word-2.dat"), QStringLiteral("APE,猿\n"));
-        folder.write(QStringLiteral("word-3.dat"), QStringLiteral("CAT,猫\n"));
-        platform.random.values.assign(4000, 0.5f);
-        window = std::make_unique<CrosswordWindow>();
-        window->setAttribute(Qt::WA_DeleteOnClose, false);
-        window->show();
+        SmallPuzzleTest::SetUp();
+        window = open();
         QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("Text1")), Qt::LeftButton); // the start prompt
     }
     CrosswordCell* cell(int k) const { return window->findChild<CrosswordCell*>(QStringLiteral("txEizi(%1)").arg(k)); }
@@ -172,8 +169,6 @@ class CrossPrintWindow : public ::testing::Test {
         action->trigger();
     }
 
-    test::Platform platform;
-    test::TempProgramFolder folder;
     std::unique_ptr<CrosswordWindow> window;
 };
 
