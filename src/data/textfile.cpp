@@ -11,6 +11,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -94,6 +95,32 @@ qsizetype pieceEnd(QByteArrayView bytes, qsizetype from, qsizetype size)
     return bytes.size();
 }
 
+// A converter of this thread, ready for a new text. Opening one by name
+// costs more than converting a short file, so it is kept while it has seen no
+// error; one that has keeps reporting it, resetState() or not, and is
+// replaced.
+template <class Converter> Converter& cleanConverter(std::optional<Converter>& kept)
+{
+    if (!kept || kept->hasError())
+        kept.emplace(kCodec, QStringConverter::Flag::Stateless);
+    else
+        kept->resetState();
+    Q_ASSERT(kept->isValid());
+    return *kept;
+}
+
+QStringDecoder& cleanDecoder()
+{
+    thread_local std::optional<QStringDecoder> decoder;
+    return cleanConverter(decoder);
+}
+
+QStringEncoder& cleanEncoder()
+{
+    thread_local std::optional<QStringEncoder> encoder;
+    return cleanConverter(encoder);
+}
+
 class Cp932Decoder {
   public:
     explicit Cp932Decoder(Decoded& out) : m_out(out) {}
@@ -107,10 +134,7 @@ class Cp932Decoder {
     {
         if (bytes.isEmpty())
             return;
-        // A new converter each time: once it has seen an error it keeps
-        // reporting one, resetState() or not.
-        QStringDecoder decoder(kCodec, QStringConverter::Flag::Stateless);
-        Q_ASSERT(decoder.isValid());
+        QStringDecoder& decoder = cleanDecoder();
         QString text = decoder.decode(bytes);
         if (!decoder.hasError() && !text.isEmpty()) {
             fixControls(text);
@@ -163,7 +187,7 @@ bool encodesCleanly(QStringView text)
     for (const QChar c : text)
         if (c.unicode() == 0xFFFD || c.isSurrogate())
             return false;
-    QStringEncoder encoder(kCodec, QStringConverter::Flag::Stateless);
+    QStringEncoder& encoder = cleanEncoder();
     const QByteArray ignored = encoder.encode(text);
     Q_UNUSED(ignored);
     return !encoder.hasError();
@@ -206,8 +230,7 @@ Encoded encodeCp932(QStringView text)
             c = QChar(fixControlForEncoder(c.unicode()));
         text = fixed;
     }
-    QStringEncoder encoder(kCodec, QStringConverter::Flag::Stateless);
-    Q_ASSERT(encoder.isValid());
+    QStringEncoder& encoder = cleanEncoder();
     result.bytes = encoder.encode(text);
     const bool anyReplacement = text.contains(QChar(0xFFFD));
     if (!encoder.hasError() && !anyReplacement)

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 using namespace lumo;
 
 namespace {
@@ -95,6 +97,26 @@ TEST(Cp932, UnmappableCharactersAreNamedAndNothingIsEncoded)
     EXPECT_TRUE(e.bytes.isEmpty());
     EXPECT_EQ(toCp932LookAlikes(QStringLiteral("〜−‖¢£¬")), QStringLiteral("～－∥￠￡￢"));
     EXPECT_TRUE(encodeCp932(toCp932LookAlikes(QStringLiteral("〜−‖¢£¬"))).ok());
+}
+
+// The converters are kept between texts: a text that failed must leave no
+// trace on the next, in either direction and on another thread.
+TEST(Cp932, AFailedTextLeavesNoTraceOnTheNext)
+{
+    const auto roundOfTexts = [] {
+        EXPECT_EQ(decodeCp932(QByteArray("\x82", 1)).badBytes, 1);
+        const Decoded clean = decodeCp932(QByteArray("\x82\xa0ok", 4));
+        EXPECT_EQ(clean.badBytes, 0);
+        EXPECT_EQ(clean.text, QStringLiteral("あok"));
+        EXPECT_FALSE(encodeCp932(QStringLiteral("é")).ok());
+        const Encoded encoded = encodeCp932(QStringLiteral("あok"));
+        EXPECT_TRUE(encoded.ok());
+        EXPECT_EQ(encoded.bytes, QByteArray("\x82\xa0ok", 4));
+    };
+    roundOfTexts();
+    roundOfTexts();
+    std::thread other(roundOfTexts);
+    other.join();
 }
 
 TEST(SplitLines, BreaksAndTheLastLine)
