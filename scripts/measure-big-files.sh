@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Times the real program with one data file replaced by a 10 MB line (or by
-# 100,000 lines): how long until the main window appears, and how long
-# 終了 (Alt+F, X) then takes to end the program. Runs under Xvfb with
+# 100,000 lines): how long until the main window appears, the longest step of
+# its event loop while the window is open (how long a click can wait), and
+# how long 終了 (Alt+F, X) then takes to end the program. Runs under Xvfb with
 # xdotool (Debian packages xvfb and xdotool).
 #   scripts/measure-big-files.sh BUILD_DIR [FILE...]
 # BUILD_DIR is a build whose bin/ holds lumo-english and its data files.
@@ -25,7 +26,7 @@ measure() { # label, program folder
   local label=$1 dir=$2
   local start appeared ended
   start=$(now)
-  "$dir/lumo-english" >/dev/null 2>&1 &
+  LUMO_TEST_REPORT_LONGEST_STEP=1 "$dir/lumo-english" >/dev/null 2>"$dir/stderr.log" &
   local pid=$!
   local wid
   wid=$(timeout 60 xdotool search --sync --onlyvisible --name '^ENGLISH$' | head -1) || true
@@ -48,8 +49,9 @@ measure() { # label, program folder
     echo "$label: window after $(echo "$appeared - $start" | bc) s; still running 30 s after 終了"
     kill -9 $pid
   else
-    printf '%s: window after %.2f s, ended %.2f s after 終了\n' "$label" \
-      "$(echo "$appeared - $start" | bc)" "$(echo "$ended - $asked" | bc)"
+    printf '%s: window after %.2f s, %s, ended %.2f s after 終了\n' "$label" \
+      "$(echo "$appeared - $start" | bc)" "$(grep -o 'longest event-loop step [0-9]* ms' "$dir/stderr.log" || echo 'no step report')" \
+      "$(echo "$ended - $asked" | bc)"
   fi
 }
 

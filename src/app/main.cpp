@@ -7,11 +7,13 @@
 #include "ui/platform.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QLibraryInfo>
 #include <QTimer>
 #include <QTranslator>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -22,6 +24,54 @@
 #endif
 
 namespace {
+
+// For measurements only (scripts/measure-big-files.sh): when
+// LUMO_TEST_REPORT_LONGEST_STEP is set, the program writes to stderr as it
+// ends the longest time its event loop was busy while the main window was open
+// (from its first paint until it is closed): the longest gap between two ticks
+// of a 10 ms timer, less the 10 ms. The learner's clicks wait at most that long.
+class LongestStepReport final : public QObject {
+  public:
+    explicit LongestStepReport(QWidget* mainWindow) : QObject(mainWindow)
+    {
+        mainWindow->installEventFilter(this);
+        m_tick.setInterval(kTickMs);
+        connect(&m_tick, &QTimer::timeout, this, [this] {
+            const qint64 now = m_clock.elapsed();
+            m_longestMs = std::max(m_longestMs, now - m_lastTickMs - kTickMs);
+            m_lastTickMs = now;
+        });
+        connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+            std::fprintf(stderr, "longest event-loop step %lld ms\n", static_cast<long long>(m_longestMs));
+        });
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !m_clock.isValid()) {
+            m_clock.start();
+            m_tick.start();
+        } else if (event->type() == QEvent::Close) {
+            m_tick.stop(); // the saving at the end is timed apart
+            watched->removeEventFilter(this);
+        }
+        return false;
+    }
+
+  private:
+    static constexpr qint64 kTickMs = 10;
+    QTimer m_tick;
+    QElapsedTimer m_clock;
+    qint64 m_lastTickMs = 0;
+    qint64 m_longestMs = 0;
+};
+
+void reportLongestStepWhenAsked(QWidget* mainWindow)
+{
+    if (qEnvironmentVariableIsSet("LUMO_TEST_REPORT_LONGEST_STEP"))
+        new LongestStepReport(mainWindow);
+}
 
 QWidget* loadMainWindow()
 {
@@ -36,6 +86,7 @@ QWidget* loadMainWindow()
     const int closeAfter = qEnvironmentVariableIntValue("LUMO_TEST_CLOSE_AFTER_MS", &closeAfterIsSet);
     if (closeAfterIsSet)
         QTimer::singleShot(closeAfter, window, &QWidget::close);
+    reportLongestStepWhenAsked(window);
     return window;
 }
 
