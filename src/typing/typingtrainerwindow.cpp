@@ -72,6 +72,18 @@ QLabel* pictureLabel(QWidget* parent, const QString& name, QRect twips, const QP
     return l;
 }
 
+// The template of a letter shown on a key or a cup: bold serif in blue,
+// centred, hidden until placed.
+QLabel* letterTemplate(QWidget* parent, const QString& name, const QString& caption, QSize size, qreal points)
+{
+    QLabel* l = label(parent, name, caption, {0, 0, size.width(), size.height()});
+    l->setFont(uiFont(Face::Serif, points, true));
+    setColours(l, kBlue);
+    l->setAlignment(Qt::AlignCenter);
+    l->hide();
+    return l;
+}
+
 // A copy of an array's template element: same kind, size, font, colours,
 // alignment and caption, hidden until placed.
 QLabel* copyOf(const QLabel* templ, const QString& name)
@@ -198,13 +210,8 @@ void TypingTrainerWindow::buildKeyboardTemplates(QWidget* client)
                      picture(QStringLiteral(":/assets/key.svg"), twipsRect(0, 0, 510, 540).size(), ratio)));
     m_keyPictures[0]->hide();
 
-    const QSize letter = KeyboardLayout::kLetterSize;
     m_keyLetters.push_back(
-        label(client, indexed("key1", 0), QStringLiteral("A"), {0, 0, letter.width(), letter.height()}));
-    m_keyLetters[0]->setFont(uiFont(Face::Serif, 20.25, true));
-    setColours(m_keyLetters[0], kBlue);
-    m_keyLetters[0]->setAlignment(Qt::AlignCenter);
-    m_keyLetters[0]->hide();
+        letterTemplate(client, indexed("key1", 0), QStringLiteral("A"), KeyboardLayout::kLetterSize, 20.25));
 
     m_fingerStrips.push_back(label(client, indexed("lbHozyo", 0), QString(), {0, 0, 510, 105}));
     m_fingerStrips[0]->hide();
@@ -222,13 +229,8 @@ void TypingTrainerWindow::buildKeyboardTemplates(QWidget* client)
                      picture(QStringLiteral(":/assets/cup.svg"), twipsRect(0, 0, 450, 855).size(), ratio)));
     m_cups[0]->hide();
 
-    const QSize cupLetter = KeyboardLayout::kCupLetterSize;
     m_cupLetters.push_back(
-        label(client, indexed("lbCup", 0), QStringLiteral("L"), {0, 0, cupLetter.width(), cupLetter.height()}));
-    m_cupLetters[0]->setFont(uiFont(Face::Serif, 18, true));
-    setColours(m_cupLetters[0], kBlue);
-    m_cupLetters[0]->setAlignment(Qt::AlignCenter);
-    m_cupLetters[0]->hide();
+        letterTemplate(client, indexed("lbCup", 0), QStringLiteral("L"), KeyboardLayout::kCupLetterSize, 18));
 }
 
 void TypingTrainerWindow::buildMenus()

@@ -1,6 +1,7 @@
 // Today's review and the letter-by-letter comparison, through the main
 // window's menu items, buttons and answer box.
 #include "quiz/quizwindow.h"
+#include "support/eightwordhistory.h"
 #include "support/fakes.h"
 
 #include <QAction>
@@ -17,17 +18,8 @@ using namespace lumo;
 
 namespace {
 
-// Eight words learned over two months; on 2024/03/20 apple, book, cat, egg
-// and fish are due (most overdue first), hat tomorrow, dog on 2024/04/03.
-const QString kHistory = u"\r\n\r\nhat,帽子,2024/02/01,○\r\n\r\nhat,帽子,2024/02/02,○\r\n\r\nhat,帽子,2024/02/06,○"
-                         u"\r\n\r\napple,りんご,2024/03/01,○\r\n\r\nbook,本,2024/03/01,○\r\n\r\ncat,猫,2024/03/01,×○"
-                         u"\r\n\r\ngirl,少女,2024/03/01,○\r\n"
-                         u"\r\n\r\nbook,本,2024/03/02,○\r\n\r\ncat,猫,2024/03/02,○\r\n\r\ngirl,少女,2024/03/02,○\r\n"
-                         u"\r\n\r\ncat,猫,2024/03/05,○\r\n\r\ngirl,少女,2024/03/05,○\r\n"
-                         u"\r\n\r\ndog,犬,2024/03/10,○\r\n\r\ndog,犬,2024/03/11,○\r\n\r\ndog,犬,2024/03/14,○\r\n"
-                         u"\r\n\r\ngirl,女の子,2024/03/15,○\r\n"
-                         u"\r\n\r\negg,卵,2024/03/19,×\r\n\r\nhat,帽子,2024/03/19,×○\r\n"
-                         u"\r\n\r\nfish,魚,2024/03/20,○\r\n"_qs;
+// Eight words learned over two months (support/eightwordhistory.h).
+const QString& kHistory = test::kEightWordHistory;
 
 class QuizReviewTest : public ::testing::Test {
   protected:

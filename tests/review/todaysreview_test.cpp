@@ -1,4 +1,5 @@
 #include "review/todaysreview.h"
+#include "support/eightwordhistory.h"
 
 #include <gtest/gtest.h>
 
@@ -6,17 +7,8 @@ using namespace lumo;
 
 namespace {
 
-// Eight words learned over two months. Their due days below were worked out
-// with ts-fsrs 5 for the same answers.
-const QString kHistory = u"\r\n\r\nhat,帽子,2024/02/01,○\r\n\r\nhat,帽子,2024/02/02,○\r\n\r\nhat,帽子,2024/02/06,○"
-                         u"\r\n\r\napple,りんご,2024/03/01,○\r\n\r\nbook,本,2024/03/01,○\r\n\r\ncat,猫,2024/03/01,×○"
-                         u"\r\n\r\ngirl,少女,2024/03/01,○\r\n"
-                         u"\r\n\r\nbook,本,2024/03/02,○\r\n\r\ncat,猫,2024/03/02,○\r\n\r\ngirl,少女,2024/03/02,○\r\n"
-                         u"\r\n\r\ncat,猫,2024/03/05,○\r\n\r\ngirl,少女,2024/03/05,○\r\n"
-                         u"\r\n\r\ndog,犬,2024/03/10,○\r\n\r\ndog,犬,2024/03/11,○\r\n\r\ndog,犬,2024/03/14,○\r\n"
-                         u"\r\n\r\ngirl,女の子,2024/03/15,○\r\n"
-                         u"\r\n\r\negg,卵,2024/03/19,×\r\n\r\nhat,帽子,2024/03/19,×○\r\n"
-                         u"\r\n\r\nfish,魚,2024/03/20,○\r\n"_qs;
+// Eight words learned over two months (support/eightwordhistory.h).
+const QString& kHistory = test::kEightWordHistory;
 
 QStringList englishOf(const TodaysReview& review)
 {
