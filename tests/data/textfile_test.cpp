@@ -119,6 +119,33 @@ TEST(Cp932, AFailedTextLeavesNoTraceOnTheNext)
     other.join();
 }
 
+// A file of years is decoded in parts side by side: the text and the count
+// of bad bytes are those of decoding it line by line.
+TEST(Cp932, ALongFileDecodesAsItsLinesDo)
+{
+    QByteArray bytes;
+    for (int line = 0; bytes.size() < 5 * 1024 * 1024; ++line) {
+        bytes += "word" + QByteArray::number(line) + ",\x82\xa0\x8c\xea";
+        if (line % 997 == 0)
+            bytes += "\xa0"; // an undefined byte
+        if (line % 1999 == 0)
+            bytes += "\x82"; // a lead byte cut off by the line break
+        bytes += "\r\n";
+    }
+    Decoded byLines;
+    for (qsizetype from = 0; from < bytes.size();) {
+        const qsizetype end = bytes.indexOf('\n', from) + 1;
+        const Decoded line = decodeCp932(QByteArrayView(bytes).sliced(from, end - from));
+        byLines.text += line.text;
+        byLines.badBytes += line.badBytes;
+        from = end;
+    }
+    const Decoded whole = decodeCp932(bytes);
+    EXPECT_GT(whole.badBytes, 100);
+    EXPECT_EQ(whole.badBytes, byLines.badBytes);
+    EXPECT_TRUE(whole.text == byLines.text);
+}
+
 TEST(SplitLines, BreaksAndTheLastLine)
 {
     EXPECT_EQ(splitLines(u""), QStringList());
