@@ -1,5 +1,7 @@
 #include "exchange/wordexport.h"
 
+#include "data/historylines.h"
+
 #include <QSet>
 
 namespace lumo::exchange {
@@ -66,27 +68,14 @@ std::vector<WordPair> pairsOf(const CourseLines& course)
 
 std::vector<WordPair> missedWords(QStringView history)
 {
+    // Read as today's review and the learning record read the history.
     std::vector<WordPair> words;
-    QSet<QString> seen;
-    forEachLine(history, [&words, &seen](QStringView line) {
-        const qsizetype first = line.indexOf(u',');
-        const qsizetype last = line.lastIndexOf(u',');
-        if (first < 1 || last <= first)
-            return true;
-        const QStringView marks = line.sliced(last + 1);
-        const bool onlyMarks =
-            !marks.isEmpty() && std::all_of(marks.begin(), marks.end(), [](QChar c) { return c == u'○' || c == u'×'; });
-        if (!onlyMarks || !marks.contains(u'×'))
-            return true;
-        const qsizetype date = line.first(last).lastIndexOf(u',');
-        if (date <= first)
-            return true;
-        const QString english = line.first(first).toString();
-        if (seen.contains(english))
-            return true;
-        seen.insert(english);
-        words.push_back({english, line.sliced(first + 1, date - first - 1).toString()});
-        return true;
+    QSet<QStringView> seen;
+    forEachHistoryAnswer(history, [&words, &seen](const HistoryAnswer& answer) {
+        if (answer.wrongMarks() == 0 || seen.contains(answer.english))
+            return;
+        seen.insert(answer.english);
+        words.push_back({answer.english.toString(), answer.meaning.toString()});
     });
     return words;
 }

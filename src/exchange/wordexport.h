@@ -37,7 +37,8 @@ std::vector<WordPair> pairsOf(const CourseLines& course);
 
 // The words answered wrongly at least once in a history text: every line
 // "English,meaning,date,marks" whose marks hold a "×", each English once (its
-// first line), the meaning without the date and the marks.
+// first line), the meaning without the date and the marks. Lines are read
+// as today's review reads them (data/historylines.h).
 std::vector<WordPair> missedWords(QStringView history);
 
 } // namespace lumo::exchange
