@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
-#include <optional>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -100,29 +99,32 @@ qsizetype pieceEnd(QByteArrayView bytes, qsizetype from, qsizetype size)
 }
 
 // A converter of this thread, ready for a new text. Opening one by name
-// costs more than converting a short file, so it is kept while it has seen no
-// error; one that has keeps reporting it, resetState() or not, and is
-// replaced.
-template <class Converter> Converter& cleanConverter(std::optional<Converter>& kept)
-{
-    if (!kept || kept->hasError())
-        kept.emplace(kCodec, QStringConverter::Flag::Stateless);
-    else
-        kept->resetState();
-    Q_ASSERT(kept->isValid());
-    return *kept;
-}
+// costs more than converting a short file, so each thread opens one once.
+// resetState() resets the converter itself but not its count of bad
+// characters, so that count is cleared here; otherwise a converter that once
+// saw a bad character would report an error on every later text.
+template <class Converter> class KeptConverter final : public Converter {
+  public:
+    KeptConverter() : Converter(kCodec, QStringConverter::Flag::Stateless) { Q_ASSERT(this->isValid()); }
+
+    Converter& readyForNewText()
+    {
+        this->resetState();
+        this->state.invalidChars = 0;
+        return *this;
+    }
+};
 
 QStringDecoder& cleanDecoder()
 {
-    thread_local std::optional<QStringDecoder> decoder;
-    return cleanConverter(decoder);
+    thread_local KeptConverter<QStringDecoder> decoder;
+    return decoder.readyForNewText();
 }
 
 QStringEncoder& cleanEncoder()
 {
-    thread_local std::optional<QStringEncoder> encoder;
-    return cleanConverter(encoder);
+    thread_local KeptConverter<QStringEncoder> encoder;
+    return encoder.readyForNewText();
 }
 
 class Cp932Decoder {
