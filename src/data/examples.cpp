@@ -6,6 +6,7 @@
 #include <QStringView>
 
 #include <algorithm>
+#include <utility>
 
 namespace lumo {
 namespace {
@@ -13,12 +14,29 @@ namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 constexpr qsizetype kBackOff = 200; // characters kept before the first occurrence
 
-// The first line of `rest`, up to and including the CR of its CR LF; empty
-// when `rest` holds no CR LF.
-QStringView firstLine(QStringView rest)
+// Takes the next line of `rest` off its front and gives it without its
+// CR LF. The example text is read as if it ended in one more CR LF, so its
+// last line counts whether or not it has a break of its own, and a text that
+// ends in a break has one empty line after it; `ended` notes that this added
+// line has been taken. nullopt when no line is left.
+std::optional<QStringView> takeLine(QStringView& rest, bool& ended)
 {
     const qsizetype q = rest.indexOf(kCrLf);
-    return q < 0 ? QStringView() : rest.first(q + 1);
+    if (q >= 0) {
+        const QStringView line = rest.first(q);
+        rest = rest.sliced(q + kCrLf.size());
+        return line;
+    }
+    if (ended)
+        return std::nullopt;
+    ended = true;
+    return std::exchange(rest, QStringView());
+}
+
+// The first `limit` characters of `line` followed by its CR.
+QString withCr(QStringView line, qsizetype limit)
+{
+    return limit > line.size() ? line.toString() + u'\r' : line.first(limit).toString();
 }
 
 } // namespace
@@ -26,18 +44,26 @@ QStringView firstLine(QStringView rest)
 ExampleText loadExampleText(const QString& folder)
 {
     ExampleText result;
+    QStringList texts;
+    qsizetype size = 0;
     for (const char* name : kExampleFiles) {
         const QString path = folder + QString::fromUtf8(name);
         const TextFile file = readTextFile(path);
         if (file.status != TextFile::Status::Ok)
             result.problems.append(readProblemMessage(file, path));
-        if (file.usable())
-            result.text += loadedText(file.text);
+        if (file.usable()) {
+            texts.append(loadedText(file.text));
+            size += texts.constLast().size();
+        }
     }
+    // Exactly the size it needs: the text stays in memory for the whole run.
+    result.text.reserve(size);
+    for (const QString& text : std::as_const(texts))
+        result.text += text;
     return result;
 }
 
-ExampleLookup::ExampleLookup(const QString& exampleText) : m_text(exampleText + kCrLf) {}
+ExampleLookup::ExampleLookup(QString exampleText) : m_text(std::move(exampleText)) {}
 
 std::optional<QString> ExampleLookup::find(const QString& ex) const
 {
@@ -54,26 +80,19 @@ std::optional<QString> ExampleLookup::find(const QString& ex) const
 
     // Walk the lines from at most 200 characters before the occurrence.
     QStringView rest = text.sliced(std::max<qsizetype>(0, p - kBackOff));
-    for (;;) {
-        const QStringView line = firstLine(rest);
-        if (line.isEmpty())
-            return std::nullopt;
-        rest = rest.sliced(line.size() + 1); // the line, its CR and its LF
-        if (line.contains(key)) {
+    bool ended = false;
+    while (const std::optional<QStringView> line = takeLine(rest, ended)) {
+        if (line->contains(key)) {
             // A line far longer than any sentence is cut; the match, at most
             // 200 characters in, stays.
-            const QStringView shown =
-                line.first(std::min(line.size(), std::max<qsizetype>(kMaxLineLength, kBackOff + key.size())));
-            QString stored;
-            QStringView next = firstLine(rest);
-            next = next.first(std::min<qsizetype>(next.size(), kMaxLineLength));
-            stored.reserve(shown.size() + kCrLf.size() + next.size());
-            stored.append(shown).append(kCrLf).append(next);
+            QString stored = withCr(*line, std::max<qsizetype>(kMaxLineLength, kBackOff + key.size()));
+            stored += kCrLf;
+            if (const std::optional<QStringView> next = takeLine(rest, ended))
+                stored += withCr(*next, kMaxLineLength);
             return stored;
         }
-        if (rest.isEmpty())
-            return std::nullopt;
     }
+    return std::nullopt;
 }
 
 } // namespace lumo

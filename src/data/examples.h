@@ -28,7 +28,7 @@ ExampleText loadExampleText(const QString& folder);
 class ExampleLookup {
   public:
     ExampleLookup() = default;
-    explicit ExampleLookup(const QString& exampleText);
+    explicit ExampleLookup(QString exampleText);
 
     // The stored example for the English word `ex`: the first line holding
     // " ex " (or, when there is none, " ex " with its first letter in lower
@@ -42,7 +42,7 @@ class ExampleLookup {
     const QString& text() const { return m_text; }
 
   private:
-    QString m_text; // the example text followed by CR LF
+    QString m_text; // the example text, shared with whoever else holds it
 };
 
 } // namespace lumo

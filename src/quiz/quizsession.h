@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace lumo {
@@ -34,7 +35,8 @@ class QuizSession {
     // challenge (the picked questions are cleared).
     void sortCourse(bool byEnglish);
     // The example sentences searched when a word is picked.
-    void setExamples(const QString& exampleText) { m_examples = ExampleLookup(exampleText); }
+    void setExamples(QString exampleText) { m_examples = ExampleLookup(std::move(exampleText)); }
+    const QString& exampleText() const { return m_examples.text(); }
 
     // --- The selection ----------------------------------------------------
     enum class PickResult {

@@ -21,6 +21,8 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include <utility>
+
 namespace lumo {
 namespace {
 
@@ -307,10 +309,12 @@ void QuizWindow::loadStartupFiles()
     problems.append(loadCourse(m_programFolder + QStringLiteral("eng-1-1.dat"), false));
     // The example text: the three files joined in order.
     {
-        const ExampleText examples = loadExampleText(m_programFolder);
+        ExampleText examples = loadExampleText(m_programFolder);
         problems.append(examples.problems);
-        m_session.setExamples(examples.text);
-        m_exampleTextHolder->setText(examples.text);
+        m_session.setExamples(std::move(examples.text));
+        // The hidden holder shares the lookup's text rather than keeping a
+        // second copy.
+        m_exampleTextHolder->setText(m_session.exampleText());
     }
     m_session.setEnglishInput(true);
     buildLetterButtons();

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 using namespace lumo;
 
 namespace {
@@ -126,11 +128,19 @@ TEST(ExampleFiles, BadBytesAreReportedAndTheRestKept)
     EXPECT_EQ(joined.text, u"I make it.\uFFFD\r\nWe play.\r\n遊ぶ。\r\nX\r\n"_qs);
 }
 
-TEST(ExampleFiles, ShippedTextFindsAProverbBeforeAnExample)
+TEST(ExampleFiles, ShippedTextFindsAProverbBeforeAnExampleAndIsHeldOnce)
 {
-    const ExampleText joined = loadExampleText(QStringLiteral(LUMO_PROGRAM_DIR));
+    ExampleText joined = loadExampleText(QStringLiteral(LUMO_PROGRAM_DIR));
     EXPECT_TRUE(joined.problems.isEmpty()) << qPrintable(joined.problems.join(u'\n'));
-    const ExampleLookup lookup(joined.text);
+    // The text stays in memory for the whole run: the lookup keeps the loaded
+    // buffer itself, with no second copy and no room to spare.
+    const QChar* loaded = joined.text.constData();
+    const qsizetype size = joined.text.size();
+    const ExampleLookup lookup(std::move(joined.text));
+    EXPECT_EQ(lookup.text().constData(), loaded);
+    EXPECT_EQ(lookup.text().size(), size);
+    EXPECT_LT(lookup.text().capacity() - size, 16);
+
     const std::optional<QString> found = lookup.find(u"makes"_qs);
     ASSERT_TRUE(found.has_value());
     EXPECT_EQ(*found, u"Practice makes perfect.\r\r\n練習を重ねれば完璧になる。（習うより慣れよ）\r"_qs);
