@@ -33,7 +33,7 @@ std::optional<QStringView> takeLine(QStringView& rest, bool& ended)
     return std::exchange(rest, QStringView());
 }
 
-// The first `limit` characters of `line` followed by its CR.
+// `line` with its CR after it, cut to `limit` characters.
 QString withCr(QStringView line, qsizetype limit)
 {
     return limit > line.size() ? line.toString() + u'\r' : line.first(limit).toString();
