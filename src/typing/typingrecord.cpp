@@ -7,12 +7,26 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
 namespace lumo::typing {
 namespace {
 
 const QString kDateFormat = QStringLiteral("yyyy/MM/dd HH:mm:ss");
 const QString kCrLf = QStringLiteral("\r\n");
+
+// The most presses a one-minute test can count: the trainer counts them in
+// 16 bits. A test line with more, or with a score its counts cannot give, was
+// not written by the trainer and is not read (its figures would overflow the
+// charts' arithmetic).
+constexpr int kMostTestPresses = std::numeric_limits<std::int16_t>::max();
+
+bool plausibleTest(const TestRecord& test)
+{
+    return test.characters <= kMostTestPresses && test.errors <= kMostTestPresses && test.score <= kMostTestPresses &&
+           test.score >= -3 * kMostTestPresses;
+}
 
 // A field that is a whole number, or -1.
 int number(QStringView field)
@@ -175,7 +189,7 @@ TypingRecord readTypingRecord(QStringView text)
             bool scoreOk = false;
             test.score = f[5].toInt(&scoreOk); // a score may be negative
             if (!test.when.isValid() || test.level < 1 || test.level > 3 || test.characters < 0 || test.errors < 0 ||
-                !scoreOk) {
+                !scoreOk || !plausibleTest(test)) {
                 ++record.skippedLines;
                 return true;
             }

@@ -51,14 +51,21 @@ TEST(TypingRecord, BadAndPartialLinesAreSkippedAndCounted)
                                         "T,2026/13/40 00:00:00,1,10,0,10,,\r\n" // no such date
                                         "T,2026/12/07 13:05:00,4,10,0,10,,\r\n" // no such test
                                         "T,2026/12/07 13:05:00,3,10,5,-5,,\r\n" // a negative score is a score
+                                        // more presses or a higher score than a minute's test can count
+                                        "T,2026/12/07 13:06:00,1,1201803020,0,10,,\r\n"
+                                        "T,2026/12/07 13:06:00,1,10,32768,10,,\r\n"
+                                        "T,2026/12/07 13:06:00,1,10,0,2000000000,,\r\n"
+                                        "T,2026/12/07 13:06:00,1,10,0,-98302,,\r\n"
+                                        "T,2026/12/07 13:07:00,2,32767,32767,-98301,,\r\n" // the most it can count
                                         "X,,,,,,A,A\r\n"
                                         "\r\n"
                                         "K,,,,,,;,:"); // cut off at the end, still whole
     const TypingRecord record = readTypingRecord(text);
     EXPECT_EQ(record.keyLines, 2);
-    EXPECT_EQ(record.tests.size(), 1u);
+    ASSERT_EQ(record.tests.size(), 2u);
     EXPECT_EQ(record.tests[0].score, -5);
-    EXPECT_EQ(record.skippedLines, 7);
+    EXPECT_EQ(record.tests[1].characters, 32767);
+    EXPECT_EQ(record.skippedLines, 11);
 }
 
 // Key lines of the usual length are read in place: they must count exactly
