@@ -257,6 +257,37 @@ void findUnmappable(QStringView text, QSet<QString>& seen, QString& out)
     findUnmappable(text.sliced(middle), seen, out);
 }
 
+// ICU always applies its one-way mappings from private-use characters
+// (U+E000-U+F8FF and the private-use planes beyond): such a character
+// encodes without an error but reads back as another one, so a text holding
+// any private-use character is checked character by character.
+bool mayMapOneWay(QStringView text)
+{
+    for (const QChar c : text)
+        if ((c.unicode() >= 0xE000 && c.unicode() <= 0xF8FF) || c.isSurrogate())
+            return true;
+    return false;
+}
+
+// Appends to `out` the characters of `text` that encode without an error
+// but read back as something else, each once.
+void findOneWay(QStringView text, QSet<QString>& seen, QString& out)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        const QStringView one = text.sliced(i, pair ? 2 : 1);
+        i += one.size() - 1;
+        if (!mayMapOneWay(one) || seen.contains(one.toString()))
+            continue;
+        QStringEncoder& encoder = cleanEncoder();
+        const QByteArray bytes = encoder.encode(one);
+        if (!encoder.hasError() && decodeCp932(bytes).text != one) {
+            seen.insert(one.toString());
+            out += one;
+        }
+    }
+}
+
 } // namespace
 
 Encoded encodeCp932(QStringView text)
@@ -271,14 +302,17 @@ Encoded encodeCp932(QStringView text)
     }
     QStringEncoder& encoder = cleanEncoder();
     result.bytes = encoder.encode(text);
-    const bool anyReplacement = text.contains(QChar(0xFFFD));
-    if (!encoder.hasError() && !anyReplacement)
+    const bool failed = encoder.hasError() || text.contains(QChar(0xFFFD));
+    if (!failed && !mayMapOneWay(text))
         return result;
     QSet<QString> seen;
-    findUnmappable(text, seen, result.unmappable);
-    if (result.unmappable.isEmpty())
+    if (failed)
+        findUnmappable(text, seen, result.unmappable);
+    findOneWay(text, seen, result.unmappable);
+    if (failed && result.unmappable.isEmpty())
         result.unmappable = QStringLiteral("?");
-    result.bytes.clear();
+    if (!result.unmappable.isEmpty())
+        result.bytes.clear();
     return result;
 }
 

@@ -99,6 +99,23 @@ TEST(Cp932, UnmappableCharactersAreNamedAndNothingIsEncoded)
     EXPECT_TRUE(encodeCp932(toCp932LookAlikes(QStringLiteral("〜−‖¢£¬"))).ok());
 }
 
+// Private use: the user-defined area (U+E000-U+E757) has codes of its own
+// and reads back as it was; a private-use character the code page holds only
+// as another character must be refused, or saving would change it.
+TEST(Cp932, PrivateUseCharactersAreSavedOnlyWhenTheyReadBackTheSame)
+{
+    const Encoded userDefined = encodeCp932(u"\uE000\uE757"_qs);
+    ASSERT_TRUE(userDefined.ok());
+    EXPECT_EQ(userDefined.bytes, QByteArray("\xF0\x40\xF9\xFC"));
+    EXPECT_EQ(decodeCp932(userDefined.bytes).text, u"\uE000\uE757"_qs);
+
+    const Encoded oneWay = encodeCp932(u"臂\uF86F臂\uF86Fé"_qs);
+    EXPECT_FALSE(oneWay.ok());
+    EXPECT_EQ(oneWay.unmappable, u"é\uF86F"_qs);
+    EXPECT_TRUE(oneWay.bytes.isEmpty());
+    EXPECT_EQ(toStorableText(u"臂\uF86F"_qs, u'?'), u"臂?"_qs);
+}
+
 // The converters are kept between texts: a text that failed must leave no
 // trace on the next, in either direction and on another thread.
 TEST(Cp932, AFailedTextLeavesNoTraceOnTheNext)
