@@ -1,6 +1,6 @@
-// The code page 932 decoder and encoder: the piecewise decoder gives what
-// decoding each character on its own gives, and text that decoded cleanly
-// or was encoded without complaint reads back the same.
+// The code page 932 decoder and encoder: the decoder gives what the system's
+// converter gives for each character on its own, and text that decoded
+// cleanly or was encoded without complaint reads back the same.
 #include "fuzz_support.h"
 
 #include <QStringDecoder>
@@ -18,17 +18,25 @@ bool isTrail(unsigned char b)
     return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
 }
 
-// One character decoded on its own; each of the 65,792 possible characters
-// (one byte or two) is decoded once and remembered, so that the fuzzer
-// spends its time on the decoder under test.
+// One character decoded on its own by the system's converter, with the
+// control characters it exchanges put back where Windows has them; each of
+// the 65,792 possible characters (one byte or two) is decoded once and
+// remembered, so that the fuzzer spends its time on the decoder under test.
 const lumo::Decoded& decodeAlone(QByteArrayView character)
 {
     static std::unordered_map<quint32, lumo::Decoded> known;
     const auto byte = [&](qsizetype i) { return static_cast<quint32>(static_cast<unsigned char>(character[i])); };
     const quint32 key = character.size() == 1 ? byte(0) : 0x10000u | (byte(0) << 8) | byte(1);
     auto found = known.find(key);
-    if (found == known.end())
-        found = known.emplace(key, lumo::decodeCp932(character)).first;
+    if (found == known.end()) {
+        QStringDecoder decoder("windows-31j", QStringConverter::Flag::Stateless);
+        lumo::Decoded one{decoder.decode(character), 0};
+        if (decoder.hasError() || one.text.isEmpty())
+            one = {QStringLiteral("\uFFFD"), 1};
+        for (QChar& c : one.text)
+            c = QChar(c == QChar(0x1C) ? 0x1A : c == QChar(0x7F) ? 0x1C : c == QChar(0x1A) ? 0x7F : c.unicode());
+        found = known.emplace(key, one).first;
+    }
     return found->second;
 }
 

@@ -7,8 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 #include <algorithm>
 #include <cerrno>
@@ -21,41 +19,15 @@
 namespace lumo {
 namespace {
 
-constexpr const char* kCodec = "windows-31j";
+// kDecodeSingle, kDecodePair, kEncodePageOf and kEncodePages: the code page
+// as the system's converter has it, written when the program is built
+// (src/tools/cp932_tables_tool.cpp), with the three control bytes that
+// converter exchanges put back where Windows has them. Converting through
+// tables spares the program the converter's code and mapping data, which
+// would stay in memory from the first file read.
+#include "data/cp932tables.inc"
 
-// ICU's table for this code page exchanges three control characters
-// (0x1A <-> U+001C, 0x1C <-> U+007F, 0x7F <-> U+001A) against what Windows
-// does; put them back so control bytes round-trip as themselves.
-char16_t fixDecodedControl(char16_t c)
-{
-    switch (c) {
-    case 0x1C: return 0x1A;
-    case 0x7F: return 0x1C;
-    case 0x1A: return 0x7F;
-    default: return c;
-    }
-}
-char16_t fixControlForEncoder(char16_t c)
-{
-    switch (c) {
-    case 0x1A: return 0x1C;
-    case 0x1C: return 0x7F;
-    case 0x7F: return 0x1A;
-    default: return c;
-    }
-}
-
-bool hasSwappedControl(QStringView text)
-{
-    for (QChar c : text)
-        if (c.unicode() == 0x1A || c.unicode() == 0x1C || c.unicode() == 0x7F)
-            return true;
-    return false;
-}
-
-} // namespace
-
-namespace {
+constexpr char16_t kNone = 0xFFFF;
 
 bool isLeadByte(unsigned char b)
 {
@@ -66,31 +38,43 @@ bool isTrailByte(unsigned char b)
     return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
 }
 
-void fixControls(QString& text)
+// Decodes bytes that start at a character boundary: a lead byte followed by
+// a trail byte is one character, any other byte is one. A character the
+// code page does not define becomes U+FFFD in its place, so the line breaks
+// after it stay where they were.
+Decoded decodeRange(QByteArrayView bytes)
 {
-    for (QChar& c : text)
-        c = QChar(fixDecodedControl(c.unicode()));
+    Decoded result;
+    result.text.resize(bytes.size());
+    char16_t* out = reinterpret_cast<char16_t*>(result.text.data());
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    const qsizetype size = bytes.size();
+    for (qsizetype i = 0; i < size;) {
+        const unsigned char b = in[i];
+        char16_t c;
+        if (isLeadByte(b) && i + 1 < size && isTrailByte(in[i + 1])) {
+            const int row = b <= 0x9F ? b - 0x81 : b - 0xE0 + 31;
+            c = kDecodePair[row * 189 + in[i + 1] - 0x40];
+            i += 2;
+        } else {
+            c = kDecodeSingle[b];
+            ++i;
+        }
+        if (c == kNone) {
+            c = 0xFFFD;
+            ++result.badBytes;
+        }
+        *out++ = c;
+    }
+    result.text.truncate(out - reinterpret_cast<char16_t*>(result.text.data()));
+    return result;
 }
 
-} // namespace
-
-namespace {
-
-// How many bytes the character starting at `i` takes: two for a lead byte
-// followed by a trail byte, one otherwise.
-qsizetype characterLength(QByteArrayView bytes, qsizetype i)
-{
-    return isLeadByte(static_cast<unsigned char>(bytes[i])) && i + 1 < bytes.size() &&
-                   isTrailByte(static_cast<unsigned char>(bytes[i + 1]))
-               ? 2
-               : 1;
-}
-
-// Where to end a piece of about `size` bytes that starts at a character
+// Where to end a part of about `size` bytes that starts at a character
 // boundary `from`: before the first byte below 0x40 at or after from + size.
 // Such a byte is never the second byte of a character, so it always starts
-// one. Without one the piece runs to the end.
-qsizetype pieceEnd(QByteArrayView bytes, qsizetype from, qsizetype size)
+// one. Without one the part runs to the end.
+qsizetype partEnd(QByteArrayView bytes, qsizetype from, qsizetype size)
 {
     for (qsizetype i = from + size; i < bytes.size(); ++i)
         if (static_cast<unsigned char>(bytes[i]) < 0x40)
@@ -98,117 +82,35 @@ qsizetype pieceEnd(QByteArrayView bytes, qsizetype from, qsizetype size)
     return bytes.size();
 }
 
-// A converter of this thread, ready for a new text. Opening one by name
-// costs more than converting a short file, so each thread opens one once.
-// resetState() resets the converter itself but not its count of bad
-// characters, so that count is cleared here; otherwise a converter that once
-// saw a bad character would report an error on every later text.
-template <class Converter> class KeptConverter final : public Converter {
-  public:
-    KeptConverter() : Converter(kCodec, QStringConverter::Flag::Stateless) { Q_ASSERT(this->isValid()); }
-
-    Converter& readyForNewText()
-    {
-        this->resetState();
-        this->state.invalidChars = 0;
-        return *this;
-    }
-};
-
-QStringDecoder& cleanDecoder()
+// The bytes of `c`: one byte below 0x100, else a lead and a trail byte;
+// kNone when the code page cannot hold it.
+quint16 codeOf(char16_t c)
 {
-    thread_local KeptConverter<QStringDecoder> decoder;
-    return decoder.readyForNewText();
-}
-
-QStringEncoder& cleanEncoder()
-{
-    thread_local KeptConverter<QStringEncoder> encoder;
-    return encoder.readyForNewText();
-}
-
-class Cp932Decoder {
-  public:
-    explicit Cp932Decoder(Decoded& out) : m_out(out) {}
-
-    // Decodes bytes that start and end at character boundaries. A range that
-    // does not decode cleanly is halved at a character boundary until the
-    // bad characters stand alone; each becomes U+FFFD in its place, so the
-    // line breaks after it stay where they were. One bad byte costs a few
-    // halvings of its piece, not a character-by-character pass of the file.
-    void decode(QByteArrayView bytes)
-    {
-        if (bytes.isEmpty())
-            return;
-        QStringDecoder& decoder = cleanDecoder();
-        QString text = decoder.decode(bytes);
-        if (!decoder.hasError() && !text.isEmpty()) {
-            fixControls(text);
-            m_out.text += text;
-            return;
-        }
-        const qsizetype first = characterLength(bytes, 0);
-        if (first == bytes.size()) {
-            m_out.text += QChar(0xFFFD);
-            ++m_out.badBytes;
-            return;
-        }
-        // The character boundary nearest the middle, from the start.
-        qsizetype middle = first;
-        while (middle < bytes.size() / 2)
-            middle += characterLength(bytes, middle);
-        if (middle >= bytes.size())
-            middle = first;
-        decode(bytes.first(middle));
-        decode(bytes.sliced(middle));
-    }
-
-  private:
-    Decoded& m_out;
-};
-
-} // namespace
-
-namespace {
-
-// Decoded in pieces, so that a bad byte only makes its own piece slow.
-Decoded decodeInPieces(QByteArrayView bytes)
-{
-    constexpr qsizetype kPieceBytes = 64 * 1024;
-    Decoded result;
-    result.text.reserve(bytes.size());
-    Cp932Decoder decoder(result);
-    for (qsizetype from = 0; from < bytes.size();) {
-        const qsizetype end = pieceEnd(bytes, from, kPieceBytes);
-        decoder.decode(bytes.sliced(from, end - from));
-        from = end;
-    }
-    return result;
+    return kEncodePages[kEncodePageOf[c >> 8] * 256 + (c & 0xFF)];
 }
 
 } // namespace
 
 Decoded decodeCp932(QByteArrayView bytes)
 {
-    // A long file (a history of years) is cut at piece boundaries into one
-    // part a processor core, up to four, decoded side by side: pieces are
-    // decoded on their own anyway, so the text is the same.
+    // A long file (a history of years) is cut at character boundaries into
+    // one part a processor core, up to four, decoded side by side.
     constexpr qsizetype kBytesWorthAThread = 4 * 1024 * 1024;
     const auto parts = bytes.size() < kBytesWorthAThread
                            ? 1
                            : static_cast<qsizetype>(std::clamp(std::thread::hardware_concurrency(), 1u, 4u));
     if (parts == 1)
-        return decodeInPieces(bytes);
+        return decodeRange(bytes);
     std::vector<std::future<Decoded>> later;
-    qsizetype from = pieceEnd(bytes, 0, bytes.size() / parts);
+    qsizetype from = partEnd(bytes, 0, bytes.size() / parts);
     const QByteArrayView first = bytes.first(from);
     for (qsizetype part = 2; part <= parts && from < bytes.size(); ++part) {
-        const qsizetype end = part == parts ? bytes.size() : pieceEnd(bytes, from, bytes.size() / parts);
+        const qsizetype end = part == parts ? bytes.size() : partEnd(bytes, from, bytes.size() / parts);
         const QByteArrayView piece = bytes.sliced(from, end - from);
-        later.push_back(startAside([piece] { return decodeInPieces(piece); }));
+        later.push_back(startAside([piece] { return decodeRange(piece); }));
         from = end;
     }
-    Decoded result = decodeInPieces(first);
+    Decoded result = decodeRange(first);
     for (auto& part : later) {
         const Decoded decoded = part.get();
         result.text += decoded.text;
@@ -217,102 +119,35 @@ Decoded decodeCp932(QByteArrayView bytes)
     return result;
 }
 
-namespace {
-
-// Whether `text` encodes without a loss: U+FFFD stands for bytes that could
-// not be read and surrogates for characters beyond the code page.
-bool encodesCleanly(QStringView text)
-{
-    for (const QChar c : text)
-        if (c.unicode() == 0xFFFD || c.isSurrogate())
-            return false;
-    QStringEncoder& encoder = cleanEncoder();
-    const QByteArray ignored = encoder.encode(text);
-    Q_UNUSED(ignored);
-    return !encoder.hasError();
-}
-
-// Appends to `out` the characters of `text` that cannot be encoded, in order
-// of appearance, each once. A range that does not encode is halved until
-// the bad characters stand alone, so a long text with one of them costs a
-// few halvings, not one conversion per character. A surrogate pair is one
-// character; a surrogate without its partner is one no file can hold.
-void findUnmappable(QStringView text, QSet<QString>& seen, QString& out)
-{
-    if (text.isEmpty() || encodesCleanly(text))
-        return;
-    const bool pair = text.size() == 2 && text[0].isHighSurrogate() && text[1].isLowSurrogate();
-    if (text.size() == 1 || pair) {
-        const QString one = text.toString();
-        if (!seen.contains(one)) {
-            seen.insert(one);
-            out += one;
-        }
-        return;
-    }
-    qsizetype middle = text.size() / 2;
-    if (text[middle].isLowSurrogate() && text[middle - 1].isHighSurrogate())
-        ++middle;
-    findUnmappable(text.first(middle), seen, out);
-    findUnmappable(text.sliced(middle), seen, out);
-}
-
-// ICU always applies its one-way mappings from private-use characters
-// (U+E000-U+F8FF and the private-use planes beyond): such a character
-// encodes without an error but reads back as another one, so a text holding
-// any private-use character is checked character by character.
-bool mayMapOneWay(QStringView text)
-{
-    for (const QChar c : text)
-        if ((c.unicode() >= 0xE000 && c.unicode() <= 0xF8FF) || c.isSurrogate())
-            return true;
-    return false;
-}
-
-// Appends to `out` the characters of `text` that encode without an error
-// but read back as something else, each once.
-void findOneWay(QStringView text, QSet<QString>& seen, QString& out)
-{
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
-        const QStringView one = text.sliced(i, pair ? 2 : 1);
-        i += one.size() - 1;
-        if (!mayMapOneWay(one) || seen.contains(one.toString()))
-            continue;
-        QStringEncoder& encoder = cleanEncoder();
-        const QByteArray bytes = encoder.encode(one);
-        if (!encoder.hasError() && decodeCp932(bytes).text != one) {
-            seen.insert(one.toString());
-            out += one;
-        }
-    }
-}
-
-} // namespace
-
 Encoded encodeCp932(QStringView text)
 {
     Encoded result;
-    QString fixed;
-    if (hasSwappedControl(text)) {
-        fixed = text.toString();
-        for (QChar& c : fixed)
-            c = QChar(fixControlForEncoder(c.unicode()));
-        text = fixed;
-    }
-    QStringEncoder& encoder = cleanEncoder();
-    result.bytes = encoder.encode(text);
-    const bool failed = encoder.hasError() || text.contains(QChar(0xFFFD));
-    if (!failed && !mayMapOneWay(text))
-        return result;
+    QByteArray bytes(text.size() * 2, Qt::Uninitialized);
+    char* out = bytes.data();
     QSet<QString> seen;
-    if (failed)
-        findUnmappable(text, seen, result.unmappable);
-    findOneWay(text, seen, result.unmappable);
-    if (failed && result.unmappable.isEmpty())
-        result.unmappable = QStringLiteral("?");
-    if (!result.unmappable.isEmpty())
-        result.bytes.clear();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        const quint16 code = QChar::isSurrogate(c) ? kNone : codeOf(c);
+        if (code != kNone) {
+            if (code > 0xFF)
+                *out++ = char(code >> 8);
+            *out++ = char(code & 0xFF);
+            continue;
+        }
+        // A surrogate pair is one character (none of them is in the code
+        // page); a surrogate without its partner is one no file can hold.
+        const bool pair = QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        const QStringView one = text.sliced(i, pair ? 2 : 1);
+        i += one.size() - 1;
+        if (!seen.contains(one.toString())) {
+            seen.insert(one.toString());
+            result.unmappable += one;
+        }
+    }
+    if (result.unmappable.isEmpty()) {
+        bytes.truncate(out - bytes.data());
+        result.bytes = std::move(bytes);
+    }
     return result;
 }
 

@@ -17,10 +17,9 @@ struct Decoded {
 };
 Decoded decodeCp932(QByteArrayView bytes);
 
-// Text to bytes. Characters code page 932 cannot hold are collected in
-// `unmappable` (each once, in order of appearance), and after them the
-// private-use characters it would hold only as another character (which
-// would read back changed); `bytes` is then unusable.
+// Text to bytes. Characters code page 932 cannot hold, or holds only as
+// another character (which would read back changed), are collected in
+// `unmappable`, each once, in order of appearance; `bytes` is then empty.
 struct Encoded {
     QByteArray bytes;
     QString unmappable;
