@@ -11,14 +11,22 @@
 
 namespace lumo {
 
-QuizSession::QuizSession() : m_slots(kMaxQuestions + 1) {}
+QuizSession::QuizSession() = default;
 
 const QuizSession::Slot& QuizSession::slot(int index) const
 {
     // Positions beyond the questions read as empty, so a run past the last
     // question simply reaches the end of its pass.
     static const Slot empty;
-    return index >= 0 && index <= kMaxQuestions ? m_slots[index] : empty;
+    return index >= 0 && index < qsizetype(m_slots.size()) ? m_slots[size_t(index)] : empty;
+}
+
+QuizSession::Slot& QuizSession::writableSlot(int index)
+{
+    Q_ASSERT(index >= 0 && index <= kMaxQuestions);
+    if (index >= qsizetype(m_slots.size()))
+        m_slots.resize(size_t(index) + 1);
+    return m_slots[size_t(index)];
 }
 
 // --- The course -------------------------------------------------------------
@@ -54,12 +62,12 @@ QuizSession::PickResult QuizSession::pick(const QString& english, const QString&
     // question a run stopped at; its meaning identifies it.
     const int last = hasSelection() ? m_total : 0;
     for (int k = 1; k <= last; ++k)
-        if (m_slots[k].meaning == meaning)
+        if (slot(k).meaning == meaning)
             return PickResult::AlreadySelected;
     const int n = last + 1;
     if (n > kMaxQuestions)
         return PickResult::Full;
-    Slot& added = m_slots[n];
+    Slot& added = writableSlot(n);
     added.meaning = meaning;
     added.pendingMeaning = meaning;
     added.english = english;
@@ -75,16 +83,16 @@ QuizSession::PickResult QuizSession::pick(const QString& english, const QString&
 QStringList QuizSession::selectedEnglish() const
 {
     QStringList list;
-    for (int k = 1; k <= kMaxQuestions && !m_slots[k].english.isEmpty(); ++k)
-        list.append(m_slots[k].english);
+    for (int k = 1; !slot(k).english.isEmpty(); ++k)
+        list.append(slot(k).english);
     return list;
 }
 
 QStringList QuizSession::selectedMeanings() const
 {
     QStringList list;
-    for (int k = 1; k <= kMaxQuestions && !m_slots[k].english.isEmpty(); ++k)
-        list.append(m_slots[k].meaning);
+    for (int k = 1; !slot(k).english.isEmpty(); ++k)
+        list.append(slot(k).meaning);
     return list;
 }
 
@@ -100,13 +108,13 @@ void QuizSession::removeSelected(int listRow)
     const int k = listRow + 1;
     const int oldTotal = m_total;
     m_total = std::max(m_total - 1, 0);
-    for (int j = k; j <= oldTotal && j <= kMaxQuestions; ++j)
-        m_slots[j] = j < kMaxQuestions ? m_slots[j + 1] : Slot();
+    for (int j = k; j <= oldTotal; ++j)
+        writableSlot(j) = Slot(slot(j + 1));
 }
 
 bool QuizSession::discardNeedsConfirmation() const
 {
-    const QString& first = m_slots[1].pendingEnglish;
+    const QString& first = slot(1).pendingEnglish;
     return !first.isEmpty() && first.size() < 15;
 }
 
@@ -128,8 +136,9 @@ void QuizSession::startNewChallenge()
 void QuizSession::copyToPending()
 {
     for (int k = 1; k <= m_total; ++k) {
-        m_slots[k].pendingMeaning = m_slots[k].meaning;
-        m_slots[k].pendingEnglish = m_slots[k].english;
+        Slot& s = writableSlot(k);
+        s.pendingMeaning = s.meaning;
+        s.pendingEnglish = s.english;
     }
 }
 
@@ -181,7 +190,7 @@ QuizSession::Judgement QuizSession::judge(const QString& typed, QDate today)
 {
     Judgement j;
     const int cur = m_current;
-    Slot& s = m_slots[cur];
+    Slot& s = writableSlot(cur);
     j.note = splitMeaning(s.pendingMeaning).note;
     j.correct = answerMatches(typed, s.english);
     if (j.correct) {
@@ -217,8 +226,9 @@ void QuizSession::selfGrade(bool right)
 {
     const int done = m_current - 1;
     if (right && done >= 0 && done <= kMaxQuestions) {
-        m_slots[done].pendingMeaning.clear();
-        m_slots[done].pendingEnglish.clear();
+        Slot& s = writableSlot(done);
+        s.pendingMeaning.clear();
+        s.pendingEnglish.clear();
     }
 }
 
@@ -235,7 +245,7 @@ std::optional<QuizSession::ShownQuestion> QuizSession::advanceTick()
 int QuizSession::firstPending() const
 {
     for (int k = 1; k <= m_total; ++k)
-        if (!m_slots[k].pendingEnglish.isEmpty())
+        if (!slot(k).pendingEnglish.isEmpty())
             return k;
     return 0;
 }
@@ -276,9 +286,10 @@ std::optional<QString> QuizSession::guideLetter(const QString& typed) const
 void QuizSession::shuffle(RandomSource& random)
 {
     const int n = m_total;
+    writableSlot(n); // every position up to n exists from here on
     for (int i = 1; i <= n; ++i) {
         const int b = drawIndex(random.next(), 20000, n);
-        std::swap(m_slots[i], m_slots[b]);
+        std::swap(m_slots[size_t(i)], m_slots[size_t(b)]);
     }
 }
 

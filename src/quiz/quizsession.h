@@ -145,14 +145,17 @@ class QuizSession {
         QString english, meaning, example, pendingEnglish, pendingMeaning;
     };
     const Slot& slot(int index) const;
+    Slot& writableSlot(int index); // grows the slots up to `index`
     void copyToPending();
     int firstPending() const;
     ShownQuestion shownAt(int index) const;
 
     QStringList m_courseEnglish, m_courseMeanings;
     ExampleLookup m_examples;
-    std::vector<Slot> m_slots; // 0..kMaxQuestions, questions at 1..m_total
-    int m_current = 0;         // the question being asked, or the last picked
+    // Questions at 1..m_total; held up to the highest position ever written
+    // (positions beyond read as empty), so an unused selection costs nothing.
+    std::vector<Slot> m_slots;
+    int m_current = 0; // the question being asked, or the last picked
     int m_total = 0;
     bool m_questionForm = false;
     bool m_englishInput = true;
