@@ -9,7 +9,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 
 namespace lumo {
 
@@ -27,11 +27,15 @@ void CrosswordWindow::buildPrintMenu()
 
 void CrosswordWindow::printPuzzle()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    cross::preparePrinter(printer);
-    if (!printing().choosePrinter(this, printer))
+    if (!printing().available()) {
+        dialogs().notice(this, kPrintingUnavailableText);
         return;
-    if (!cross::paintPuzzle(printer, m_grid))
+    }
+    const std::unique_ptr<QPagedPaintDevice> printer =
+        printing().choosePrinter(this, cross::puzzlePageLayout(), cross::kPuzzleDocumentName);
+    if (!printer)
+        return;
+    if (!cross::paintPuzzle(*printer, m_grid))
         dialogs().notice(this, QStringLiteral("印刷できませんでした。プリンターの設定を確かめて下さい。"));
 }
 

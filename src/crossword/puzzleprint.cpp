@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QSaveFile>
 
 namespace lumo::cross {
@@ -189,12 +188,10 @@ bool paintPuzzle(QPagedPaintDevice& device, const Crossword& grid)
     return painter.end();
 }
 
-void preparePrinter(QPrinter& printer)
+QPageLayout puzzlePageLayout()
 {
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
-    printer.setDocName(QStringLiteral("CrossWord"));
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                       QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
 }
 
 WriteResult savePuzzlePdf(const QString& path, const Crossword& grid)
@@ -207,11 +204,9 @@ WriteResult savePuzzlePdf(const QString& path, const Crossword& grid)
         return failed(file.errorString());
     {
         QPdfWriter writer(&file);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageOrientation(QPageLayout::Portrait);
-        writer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
+        writer.setPageLayout(puzzlePageLayout());
         writer.setResolution(600);
-        writer.setTitle(QStringLiteral("CrossWord"));
+        writer.setTitle(kPuzzleDocumentName);
         writer.setCreator(QStringLiteral("Lumo-English"));
         if (!paintPuzzle(writer, grid)) {
             file.cancelWriting();

@@ -6,8 +6,9 @@
 #include "crossword/grid.h"
 #include "data/textfile.h"
 
+#include <QPageLayout>
+
 class QPagedPaintDevice;
-class QPrinter;
 
 namespace lumo::cross {
 
@@ -15,8 +16,11 @@ namespace lumo::cross {
 // False when the device cannot be painted on.
 bool paintPuzzle(QPagedPaintDevice& device, const Crossword& grid);
 
-// Sets a printer to A4 with the margins the pages are laid out for.
-void preparePrinter(QPrinter& printer);
+// A4 upright with the margins the pages are laid out for, on paper and in
+// the PDF alike.
+QPageLayout puzzlePageLayout();
+// The document's name in the printer's queue and the PDF's title.
+inline const QString kPuzzleDocumentName = QStringLiteral("CrossWord");
 
 // Writes both pages as a PDF with its fonts embedded, replacing `path`
 // atomically; a failure leaves no file behind and says why, naming the file.

@@ -1,15 +1,13 @@
 #include "ui/platform.h"
 
-#include "ui/soundmodule.h"
+#include "ui/modules.h"
 
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 #include <QScreen>
 #include <QUrl>
 
@@ -69,32 +67,61 @@ class QtDialogs final : public Dialogs {
     }
 };
 
-class QtPrinting final : public Printing {
+// The real object of a module, made on first use; null when the module is
+// missing or broken.
+template <class T> class FromModule {
   public:
-    bool choosePrinter(QWidget* parent, QPrinter& printer) override
-    {
-        QPrintDialog dialog(&printer, parent);
-        return dialog.exec() == QDialog::Accepted;
-    }
-};
-
-// The real player lives in the lumo-sound module, loaded on the first sound.
-class SoundOnDemand final : public Sound {
-  public:
-    void play(const QString& wavPath) override
+    FromModule(QString folder, const ModuleFile& module) : m_folder(std::move(folder)), m_module(module) {}
+    T* get()
     {
         if (!m_loaded) {
             m_loaded = true;
-            m_player.reset(
-                loadSoundModule(QCoreApplication::applicationDirPath() + u'/' + soundModuleFromExecutable()));
+            m_object.reset(createFromModule<T>(m_folder.isEmpty() ? moduleFolder() : m_folder, m_module));
         }
-        if (m_player)
-            m_player->play(wavPath);
+        return m_object.get();
     }
 
   private:
+    QString m_folder;
+    ModuleFile m_module;
     bool m_loaded = false;
-    std::unique_ptr<Sound> m_player;
+    std::unique_ptr<T> m_object;
+};
+
+// The real player lives in the lumo-sound module, loaded on the first sound;
+// without it the program stays silent.
+class SoundOnDemand final : public Sound {
+  public:
+    explicit SoundOnDemand(QString folder) : m_player(std::move(folder), kSoundModule) {}
+    void play(const QString& wavPath) override
+    {
+        if (Sound* player = m_player.get())
+            player->play(wavPath);
+    }
+
+  private:
+    FromModule<Sound> m_player;
+};
+
+// The print dialog and the printers live in the lumo-print module, loaded on
+// the first print; without it nothing can print.
+class PrintingOnDemand final : public Printing {
+  public:
+    explicit PrintingOnDemand(QString folder) : m_printing(std::move(folder), kPrintModule) {}
+    bool available() override
+    {
+        Printing* printing = m_printing.get();
+        return printing && printing->available();
+    }
+    std::unique_ptr<QPagedPaintDevice> choosePrinter(QWidget* parent, const QPageLayout& layout,
+                                                     const QString& title) override
+    {
+        Printing* printing = m_printing.get();
+        return printing ? printing->choosePrinter(parent, layout, title) : nullptr;
+    }
+
+  private:
+    FromModule<Printing> m_printing;
 };
 
 class DesktopShell final : public Shell {
@@ -118,9 +145,18 @@ Dialogs& Dialogs::real()
     static QtDialogs d;
     return d;
 }
+std::unique_ptr<Sound> soundFromModule(const QString& folder)
+{
+    return std::make_unique<SoundOnDemand>(folder);
+}
+std::unique_ptr<Printing> printingFromModule(const QString& folder)
+{
+    return std::make_unique<PrintingOnDemand>(folder);
+}
+
 Sound& Sound::real()
 {
-    static SoundOnDemand s;
+    static SoundOnDemand s{QString()};
     return s;
 }
 Shell& Shell::real()
@@ -130,7 +166,7 @@ Shell& Shell::real()
 }
 Printing& Printing::real()
 {
-    static QtPrinting p;
+    static PrintingOnDemand p{QString()};
     return p;
 }
 Screen& Screen::real()

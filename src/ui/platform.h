@@ -1,6 +1,6 @@
 #pragma once
 // The platform layer: message boxes, the input box, the save dialog, sounds,
-// the desktop shell and the screen. Windows reach these only through the
+// the desktop shell, printing and the screen. Windows reach these only through the
 // accessors below, so tests can put scripted stand-ins in place
 // (ScopedSeam<Dialogs> and friends, see tests/support/fakes.h).
 
@@ -9,9 +9,11 @@
 #include <QSize>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
-class QPrinter;
+class QPageLayout;
+class QPagedPaintDevice;
 class QWidget;
 
 namespace lumo {
@@ -67,18 +69,30 @@ inline Shell& shell()
     return Seam<Shell>::get();
 }
 
-// The system print dialog: the learner chooses a printer and its settings
-// for `printer`; true when they chose to print.
+// The system print dialog and the printers behind it. The real one is in the
+// lumo-print module (ui/modules.h), loaded on the first print.
 class Printing {
   public:
     virtual ~Printing() = default;
-    virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
+    // Whether this machine can print at all; the first call loads the
+    // printer support.
+    virtual bool available() = 0;
+    // The learner chooses a printer and its settings for pages of `layout`;
+    // the printer, ready for a document called `title` to be painted on, or
+    // nullptr when they chose not to print (or nothing can print).
+    virtual std::unique_ptr<QPagedPaintDevice> choosePrinter(QWidget* parent, const QPageLayout& layout,
+                                                             const QString& title) = 0;
     static Printing& real();
 };
 inline Printing& printing()
 {
     return Seam<Printing>::get();
 }
+
+// What the learner is told when this machine cannot print at all.
+inline const QString kPrintingUnavailableText =
+    QStringLiteral("印刷することができません（印刷の機能が見つかりません）。\n"
+                   "「PDF に保存」で保存したファイルは、ほかのプログラムから印刷できます。");
 
 // The size of the screen the windows centre themselves on, in pixels.
 class Screen {

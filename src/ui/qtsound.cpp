@@ -1,6 +1,6 @@
 // The lumo-sound module: WAV playback through Qt Multimedia, loaded by the
-// program on its first sound (ui/soundmodule.h).
-#include "ui/soundmodule.h"
+// program on its first sound (ui/modules.h).
+#include "ui/platform.h"
 
 #include <QCoreApplication>
 #include <QHash>

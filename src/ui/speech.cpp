@@ -1,66 +1,36 @@
-// The real speech: Qt TextToSpeech with the flite engine (no daemon, no
-// network). Only this file sees the engine's headers.
+// The real speech: the engine of the lumo-speech module (speechengine.h),
+// loaded and started on the first word to speak, and the learner's notice
+// when nothing can be heard.
 #include "ui/speech.h"
 
-#include <QApplication>
+#include "ui/modules.h"
+#include "ui/speechengine.h"
+
 #include <QMessageBox>
 #include <QPointer>
-#include <QTextToSpeech>
-#include <QVoice>
+#include <QWidget>
 
-#include <optional>
+#include <memory>
 
 namespace lumo {
 namespace {
 
-const QString kEngine = QStringLiteral("flite");
-
-// The voice to speak with: the engine's current one when it is English,
-// otherwise its first English voice; nullopt without one.
-std::optional<QVoice> englishVoice(const QTextToSpeech& engine)
-{
-    if (engine.voice().locale().language() == QLocale::English)
-        return engine.voice();
-    const QList<QVoice> voices = engine.availableVoices();
-    for (const QVoice& voice : voices)
-        if (voice.locale().language() == QLocale::English)
-            return voice;
-    return std::nullopt;
-}
-
-// Whether the engine says at once that it cannot be heard. Qt 6.4's flite
-// engine reports a missing audio output as a playback error right after it
-// is made; its error reason may read Initialization with no message while it
-// works, so only the playback error and the error state count.
-bool cannotBeHeard(const QTextToSpeech& engine)
-{
-    return engine.state() == QTextToSpeech::Error || engine.errorReason() == QTextToSpeech::ErrorReason::Playback;
-}
-
-QTextToSpeech* createEngine(QObject* parent)
-{
-    if (!QTextToSpeech::availableEngines().contains(kEngine))
-        return nullptr;
-    return new QTextToSpeech(kEngine, parent);
-}
-
-class FliteSpeech final : public Speech {
+class SpeechOnDemand final : public Speech {
   public:
+    explicit SpeechOnDemand(QString folder) : m_folder(std::move(folder)) {}
+
     bool say(const QStringList& texts) override
     {
         if (!available())
             return false;
-        m_queue.clear();
-        m_engine->stop();
-        m_queue = texts;
-        sayNext();
+        m_engine->say(texts);
         return true;
     }
 
     bool available() override
     {
         start();
-        return m_engine && !m_failed;
+        return m_engine && m_engine->canBeHeard();
     }
 
     void setRate(double rate) override
@@ -71,73 +41,32 @@ class FliteSpeech final : public Speech {
     }
     double rate() const override { return m_rate; }
 
+    // The window to tell when the output goes away while speaking.
     void setParent(QWidget* parent) { m_parent = parent; }
 
   private:
-    // The engine is made on the first word to speak, owned by the
-    // application so it goes before the program's libraries do.
     void start()
     {
         if (m_started)
             return;
         m_started = true;
-        m_engine = createEngine(qApp);
+        m_engine.reset(createFromModule<SpeechEngine>(m_folder.isEmpty() ? moduleFolder() : m_folder, kSpeechModule));
         if (!m_engine)
-            return;
-        const std::optional<QVoice> voice = englishVoice(*m_engine);
-        // Without an audio output the engine says so at once.
-        if (!voice || cannotBeHeard(*m_engine)) {
-            m_failed = true;
-            return;
-        }
-        m_engine->setVoice(*voice);
+            return; // no module: as without an engine
         m_engine->setRate(m_rate);
-        QObject::connect(m_engine, &QTextToSpeech::stateChanged, m_engine, [this](QTextToSpeech::State state) {
-            if (state == QTextToSpeech::Ready)
-                sayNext();
-        });
-        QObject::connect(m_engine, &QTextToSpeech::errorOccurred, m_engine, [this] {
-            // The output went away while speaking: tell the learner once and
-            // stop trying.
-            m_failed = true;
-            m_queue.clear();
-            tellUnavailable(m_parent);
-        });
+        m_engine->whenLost([this] { tellUnavailable(m_parent); });
     }
 
-    void sayNext()
-    {
-        if (m_queue.isEmpty() || !m_engine)
-            return;
-        m_engine->say(m_queue.takeFirst());
-    }
-
-    QPointer<QTextToSpeech> m_engine;
+    QString m_folder;
+    std::unique_ptr<SpeechEngine> m_engine;
     QPointer<QWidget> m_parent;
-    QStringList m_queue;
     double m_rate = 0.0;
     bool m_started = false;
-    bool m_failed = false;
 };
-
-FliteSpeech& flite()
-{
-    static FliteSpeech s;
-    return s;
-}
-
-} // namespace
-
-Speech& Speech::real()
-{
-    return flite();
-}
-
-namespace {
 
 // The notice bar (ui/noticebar.h) of the parent's own window, never one of a
 // window inside it; null when that window has none. Found through Qt's type
-// information, so this library does not link the windows' library.
+// information, so the speech needs nothing of the windows.
 QObject* noticeBarOf(QWidget* parent)
 {
     if (!parent)
@@ -150,6 +79,17 @@ QObject* noticeBarOf(QWidget* parent)
 }
 
 } // namespace
+
+std::unique_ptr<Speech> speechFromModule(const QString& folder)
+{
+    return std::make_unique<SpeechOnDemand>(folder);
+}
+
+Speech& Speech::real()
+{
+    static const std::unique_ptr<Speech> s = speechFromModule(QString());
+    return *s;
+}
 
 void Speech::tellUnavailable(QWidget* parent)
 {
@@ -177,27 +117,16 @@ void speakAloud(QWidget* parent, const QStringList& texts)
     if (words.isEmpty())
         return;
     Speech& s = speech();
-    if (&s == &flite())
-        flite().setParent(parent);
+    if (auto* real = dynamic_cast<SpeechOnDemand*>(&s))
+        real->setParent(parent);
     if (!s.say(words))
         s.tellUnavailable(parent);
 }
 
 SpeechEngineReport probeSpeechEngine()
 {
-    SpeechEngineReport report;
-    QTextToSpeech* engine = createEngine(nullptr);
-    if (!engine)
-        return report;
-    report.engineFound = true;
-    if (const std::optional<QVoice> voice = englishVoice(*engine)) {
-        report.voice = voice->name();
-        report.voiceLocale = voice->locale().name();
-    }
-    if (cannotBeHeard(*engine))
-        report.problem = engine->errorString();
-    delete engine;
-    return report;
+    const std::unique_ptr<SpeechEngine> engine(createFromModule<SpeechEngine>(moduleFolder(), kSpeechModule));
+    return engine ? engine->report() : SpeechEngineReport{};
 }
 
 } // namespace lumo

@@ -1,8 +1,9 @@
 #pragma once
 // Speaking English aloud, a seam beside those of ui/platform.h: the real one
-// is an offline engine (Qt TextToSpeech with flite) created on the first word
-// spoken, so nothing is paid for it before; tests put a recording stand-in in
-// place (tests/support/fakes.h).
+// is an offline engine (Qt TextToSpeech with flite) in the lumo-speech module
+// (ui/modules.h), loaded and started on the first word spoken, so nothing is
+// paid for it before; tests put a recording stand-in in place
+// (tests/support/fakes.h).
 #include "base/seam.h"
 
 #include <QString>
@@ -52,8 +53,9 @@ inline const QString kSpeechUnavailableText =
                    "読み上げのほかは、これまでどおりお使いいただけます。");
 
 // What the installed engine offers, for the start-up check of the tests and
-// for the learner's notice: the engine's name, the English voice chosen and,
-// when it cannot speak, why.
+// for the learner's notice: whether there is one, the English voice chosen
+// and, when it cannot speak, why. No engine is found when the lumo-speech
+// module is missing.
 struct SpeechEngineReport {
     bool engineFound = false;
     QString voice;       // empty without an English voice

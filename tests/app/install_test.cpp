@@ -76,6 +76,9 @@ class InstalledProgram : public ::testing::Test {
         ASSERT_EQ(install.exitCode(), 0) << install.readAll().toStdString();
         ASSERT_TRUE(QFile::exists(prefix() + "/bin/lumo-english"));
         ASSERT_TRUE(QFile::exists(prefix() + "/share/lumo-english/filelist.dat"));
+        // The modules loaded on first use, where the executable looks for them.
+        for (const char* module : {"lumo-sound", "lumo-speech", "lumo-print"})
+            ASSERT_TRUE(QFile::exists(prefix() + "/" LUMO_MODULE_DIR "/" + module + ".so")) << module;
         ASSERT_TRUE(QDir().mkpath(home()));
         if (m_asRoot) {
             // Root can write anywhere; the program runs as nobody instead,

@@ -1,9 +1,11 @@
 // The speech engine the program ships with: flite through Qt TextToSpeech.
 #include "support/fakes.h"
+#include "ui/modules.h"
 #include "ui/speech.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -40,4 +42,17 @@ TEST(SpeechEngine, EmptyTextsAreNotSpoken)
     speakAloud(nullptr, {QString(), QStringLiteral("  "), QStringLiteral(" make ")});
     speakAloud(nullptr, {QString()});
     EXPECT_EQ(speech.said, QList<QStringList>{{QStringLiteral("make")}});
+}
+
+TEST(SpeechEngine, WithoutTheSpeechModuleTheLearnerIsToldOnce)
+{
+    QTemporaryDir noModules;
+    const std::unique_ptr<Speech> speech = speechFromModule(noModules.path());
+    ScopedSeam<Speech> seam(speech.get());
+    QWidget owner;
+    speakAloud(&owner, {QStringLiteral("apple")});
+    speakAloud(&owner, {QStringLiteral("pear")});
+    const QList<QMessageBox*> boxes = owner.findChildren<QMessageBox*>(QStringLiteral("speechNotice"));
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes.front()->text(), kSpeechUnavailableText);
 }

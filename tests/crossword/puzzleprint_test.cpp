@@ -7,17 +7,23 @@
 #include "data/textfile.h"
 
 #include "support/fakes.h"
+#include "ui/modules.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QImage>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <random>
 
 using namespace lumo;
@@ -212,5 +218,84 @@ TEST_F(CrossPrintWindow, PrintsThroughThePrintDialog)
     ASSERT_TRUE(folder.exists(QStringLiteral("printed.pdf")));
     EXPECT_TRUE(pageText(pdf, 1).contains(QStringLiteral("1,カップ")));
     EXPECT_TRUE(pageText(pdf, 2).contains(QStringLiteral("2,TEA")));
+    EXPECT_TRUE(run(QStringLiteral("pdfinfo"), {pdf}).contains(QStringLiteral("(A4)")));
+    EXPECT_EQ(platform.dialogs.count(test::Shown::Notice), 0);
+}
+
+TEST_F(CrossPrintWindow, WithoutPrinterSupportTheLearnerIsToldAndCanStillSaveAPdf)
+{
+    QTemporaryDir noModules;
+    const std::unique_ptr<Printing> printing = printingFromModule(noModules.path());
+    ScopedSeam<Printing> seam(printing.get());
+    trigger("mnuPrint");
+    trigger("mnuPrint");
+    EXPECT_EQ(platform.dialogs.texts(), QStringList({kPrintingUnavailableText, kPrintingUnavailableText}));
+
+    platform.dialogs.saveFiles = {folder.path() + QStringLiteral("puzzle.pdf")};
+    trigger("mnuSavePdf");
+    ASSERT_TRUE(folder.exists(QStringLiteral("puzzle.pdf")));
+    EXPECT_TRUE(pageText(folder.path() + QStringLiteral("puzzle.pdf"), 2).contains(QStringLiteral("2,TEA")));
+}
+
+namespace {
+
+// Answers the next print dialog: `answer` gets it while it is shown, and
+// closes it.
+class PrintDialogAnswer {
+  public:
+    explicit PrintDialogAnswer(std::function<void(QPrintDialog&)> answer) : m_answer(std::move(answer))
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            m_timer.stop();
+            ++answered;
+            m_answer(*dialog);
+        });
+        m_timer.start(20);
+    }
+    int answered = 0;
+
+  private:
+    std::function<void(QPrintDialog&)> m_answer;
+    QTimer m_timer;
+};
+
+} // namespace
+
+TEST_F(CrossPrintWindow, PrintsOnThePrinterChosenInTheSystemPrintDialog)
+{
+    const std::unique_ptr<Printing> printing = printingFromModule(QString()); // the build's module
+    ScopedSeam<Printing> seam(printing.get());
+    {
+        PrintDialogAnswer cancel([](QPrintDialog& dialog) {
+            // The dialog starts from the pages the puzzle is laid out for.
+            const QPageLayout layout = dialog.printer()->pageLayout();
+            EXPECT_EQ(layout.pageSize().id(), QPageSize::A4);
+            EXPECT_EQ(layout.orientation(), QPageLayout::Portrait);
+            EXPECT_EQ(layout.margins(QPageLayout::Millimeter).toMargins(), QMargins(15, 15, 15, 15));
+            EXPECT_EQ(dialog.printer()->docName(), QStringLiteral("CrossWord"));
+            dialog.reject();
+        });
+        trigger("mnuPrint");
+        EXPECT_EQ(cancel.answered, 1);
+    }
+    const QString pdf = folder.path() + QStringLiteral("printed.pdf");
+    {
+        PrintDialogAnswer print([&pdf](QPrintDialog& dialog) {
+            // The learner's choice: printing into a file. (The dialog's own
+            // accept() would set the printer from its fields again.)
+            dialog.printer()->setOutputFormat(QPrinter::PdfFormat);
+            dialog.printer()->setOutputFileName(pdf);
+            dialog.QDialog::done(QDialog::Accepted);
+        });
+        trigger("mnuPrint");
+        EXPECT_EQ(print.answered, 1);
+    }
+    ASSERT_TRUE(QFile::exists(pdf));
+    EXPECT_TRUE(pageText(pdf, 1).contains(QStringLiteral("1,カップ")));
+    EXPECT_TRUE(pageText(pdf, 2).contains(QStringLiteral("2,TEA")));
+    EXPECT_TRUE(run(QStringLiteral("pdfinfo"), {pdf}).contains(QStringLiteral("(A4)")));
     EXPECT_EQ(platform.dialogs.count(test::Shown::Notice), 0);
 }

@@ -6,7 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMetaObject>
-#include <QPrinter>
+#include <QPdfWriter>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -70,18 +70,21 @@ std::optional<QString> ScriptedDialogs::openFile(QWidget*, const QString& title,
     return a;
 }
 
-bool ScriptedPrinting::choosePrinter(QWidget*, QPrinter& printer)
+std::unique_ptr<QPagedPaintDevice> ScriptedPrinting::choosePrinter(QWidget*, const QPageLayout& layout,
+                                                                   const QString& title)
 {
+    EXPECT_TRUE(canPrint) << "the print dialog shown where nothing can print";
     ++shown;
     if (replies.empty() || !replies.front()) {
         if (!replies.empty())
             replies.pop_front();
-        return false;
+        return nullptr;
     }
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(*replies.front());
+    auto writer = std::make_unique<QPdfWriter>(*replies.front());
     replies.pop_front();
-    return true;
+    writer->setPageLayout(layout);
+    writer->setTitle(title);
+    return writer;
 }
 
 QStringList ScriptedDialogs::texts() const

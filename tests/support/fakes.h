@@ -77,14 +77,18 @@ class RecordingShell final : public Shell {
 };
 
 // The print dialog: each reply either prints into a PDF file at that path
-// (the printer set to PDF output) or, for nullopt, cancels. When no reply
-// is left, the dialog is cancelled.
+// (a PDF writer with the page layout asked for) or, for nullopt, cancels.
+// When no reply is left, the dialog is cancelled. `canPrint` false plays a
+// machine without printer support, where no dialog is shown.
 class ScriptedPrinting final : public Printing {
   public:
     ScriptedPrinting() : m_guard(this) {}
     std::deque<std::optional<QString>> replies;
+    bool canPrint = true;
     int shown = 0;
-    bool choosePrinter(QWidget* parent, QPrinter& printer) override;
+    bool available() override { return canPrint; }
+    std::unique_ptr<QPagedPaintDevice> choosePrinter(QWidget* parent, const QPageLayout& layout,
+                                                     const QString& title) override;
 
   private:
     ScopedSeam<Printing> m_guard;
