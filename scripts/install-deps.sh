@@ -5,7 +5,11 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n libgl-dev
+  qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev
+  # The SVG library for the build tool that draws the splash picture and for
+  # the tests; it brings libqt6svg6, whose image-format plugin the program
+  # draws its other pictures with.
+  qt6-svg-dev
   libgtest-dev libbenchmark-dev clang-format clang-tidy
   clang-14 libclang-rt-14-dev
   fonts-ipafont-gothic fonts-liberation2 fonts-dejavu-core

@@ -1,9 +1,11 @@
 #include "app/splashwindow.h"
 
+#include "app/splashpicture.h"
 #include "ui/twips.h"
 
+#include <QByteArray>
+#include <QImage>
 #include <QPainter>
-#include <QSvgRenderer>
 
 namespace lumo {
 
@@ -53,12 +55,25 @@ void SplashWindow::closeEvent(QCloseEvent* event)
 
 void SplashWindow::paintEvent(QPaintEvent*)
 {
-    // Image1: the 449 × 298 picture at the top left.
+    // Image1: the 449 × 298 picture at the top left, on white. Its pixels are
+    // unpacked for each paint (under a millisecond at ratio 1; the splash is
+    // as a rule painted once) and let go straight after, rather than kept
+    // while the main window loads.
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    QSvgRenderer picture(QStringLiteral(":/assets/splash.svg"));
-    if (picture.isValid())
-        picture.render(&painter, QRectF(0, 0, 449, 298));
+    const qreal ratio = devicePixelRatioF();
+    // At a ratio of 1 or 2 the pixels are drawn one to one, as drawn when the
+    // program was built; at other ratios the larger picture is scaled.
+    const PackedPicture& packed = kSplashPicture[ratio <= 1 ? 0 : 1];
+    const QByteArray pixels = qUncompress(packed.data, static_cast<qsizetype>(packed.size));
+    const qsizetype bytesPerLine = qsizetype(packed.width) * 4;
+    if (pixels.size() != bytesPerLine * packed.height)
+        return;
+    QImage picture(reinterpret_cast<const uchar*>(pixels.constData()), packed.width, packed.height, bytesPerLine,
+                   QImage::Format_RGB32);
+    picture.setDevicePixelRatio(qreal(packed.width) / kSplashPicture[0].width);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QPointF(0, 0), picture);
 }
 
 } // namespace lumo

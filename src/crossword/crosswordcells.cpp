@@ -4,9 +4,9 @@
 #include "ui/keycodes.h"
 #include "ui/twips.h"
 
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QSvgRenderer>
 
 #include <algorithm>
 
@@ -175,9 +175,9 @@ ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {}
 
 void ClickLabel::setSvg(const QString& resource)
 {
-    if (!m_svg)
-        m_svg = new QSvgRenderer(this);
-    m_svg->load(resource);
+    m_svg = resource;
+    m_picture = QPixmap();
+    m_pictureSize = QSize();
     update();
 }
 
@@ -209,13 +209,42 @@ void ClickLabel::keyPressEvent(QKeyEvent* event)
 
 void ClickLabel::paintEvent(QPaintEvent* event)
 {
-    if (m_svg && m_svg->isValid()) {
-        QPainter painter(this);
-        m_svg->setAspectRatioMode(Qt::KeepAspectRatio);
-        m_svg->render(&painter, QRectF(rect()));
+    if (m_svg.isEmpty()) {
+        QLabel::paintEvent(event);
         return;
     }
-    QLabel::paintEvent(event);
+    const qreal ratio = devicePixelRatioF();
+    const QSizeF area = QSizeF(size()) * ratio;
+    if (area.toSize() != m_pictureSize) {
+        // Drawn afresh for the label's size, in whole device pixels so that
+        // it is shown one to one.
+        m_pictureSize = area.toSize();
+        QImageReader reader(m_svg, "svg");
+        reader.setAutoDetectImageFormat(false); // only the SVG plugin, never a scan of every other one
+        const QSize own = reader.size();        // empty without the plugin
+        const QSize fitted = own.isEmpty() ? QSize() : QSizeF(own).scaled(area, Qt::KeepAspectRatio).toSize();
+        m_picture = QPixmap();
+        if (!fitted.isEmpty()) {
+            reader.setScaledSize(fitted);
+            m_picture = QPixmap::fromImage(reader.read());
+            m_picture.setDevicePixelRatio(ratio);
+            m_pictureOffset =
+                QPoint((m_pictureSize.width() - fitted.width()) / 2, (m_pictureSize.height() - fitted.height()) / 2);
+        }
+    }
+    if (m_picture.isNull()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.drawPixmap(QPointF(m_pictureOffset) / ratio, m_picture);
+}
+
+void ClickLabel::hideEvent(QHideEvent* event)
+{
+    m_picture = QPixmap();
+    m_pictureSize = QSize();
+    QLabel::hideEvent(event);
 }
 
 CrosswordSurface::CrosswordSurface(QWidget* parent) : QWidget(parent)

@@ -8,11 +8,10 @@
 
 #include <QColor>
 #include <QLabel>
+#include <QPixmap>
 #include <QWidget>
 
 #include <vector>
-
-class QSvgRenderer;
 
 namespace lumo {
 
@@ -70,7 +69,9 @@ class ClickLabel : public QLabel {
     Q_OBJECT
   public:
     explicit ClickLabel(QWidget* parent);
-    // Shows an SVG picture scaled to the label.
+    // Shows an SVG picture scaled to the label, keeping its proportions,
+    // centred. It is drawn when first painted (through Qt's SVG image-format
+    // plugin; without it the label stays empty) and let go when hidden.
     void setSvg(const QString& resource);
 
   signals:
@@ -81,9 +82,13 @@ class ClickLabel : public QLabel {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
   private:
-    QSvgRenderer* m_svg = nullptr;
+    QString m_svg;
+    QPixmap m_picture;      // m_svg drawn for m_pictureSize
+    QSize m_pictureSize;    // the label's size in device pixels m_picture was drawn for
+    QPoint m_pictureOffset; // where m_picture lies in the label, in device pixels
     bool m_pressed = false;
 };
 

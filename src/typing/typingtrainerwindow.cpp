@@ -12,14 +12,13 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSvgRenderer>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -52,15 +51,50 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, Q
     return b;
 }
 
-// A picture of the compiled resources drawn at the size of its control.
+// How one axis of a picture `own` units long is read to fill `pixels` logical
+// pixels at the device pixel ratio `ratio`: scaled by pixels × ratio / own.
+// Where that makes no whole number of device pixels (34 units at 1.25 give
+// 42.5), a whole multiple of the picture's length is read instead, the part
+// beyond the picture being empty (68 units give 85 pixels), and the image is
+// cut to the rounded length: its last pixels are then partly covered, as when
+// the picture is drawn straight into a pixmap of that size, rather than the
+// picture being stretched to fill them. A multiple within a hundredth of a
+// pixel of whole is taken, which a multiple up to 100 always gives; so the
+// picture ends at most a hundredth of a pixel off (Qt's ratios come in steps
+// of 1/65536 and are seldom exact anyway: 1.2 comes as 1.19999695).
+struct AxisReading {
+    int read;   // units of the picture read
+    int scaled; // device pixels they are scaled to
+};
+
+AxisReading readingOf(int own, int pixels, qreal ratio)
+{
+    const qreal exact = pixels * ratio;
+    for (int times = 1; times <= 100; ++times) {
+        const qreal scaled = exact * times;
+        if (qAbs(scaled - qRound(scaled)) < 0.01)
+            return {own * times, qRound(scaled)};
+    }
+    return {own, qRound(exact)};
+}
+
+// An SVG picture of the compiled resources drawn at the size of its control,
+// through Qt's SVG image-format plugin: the SVG library is loaded with the
+// first picture, not at start-up. Without the plugin the picture is empty.
 QPixmap picture(const QString& resource, QSize pixels, qreal ratio)
 {
-    QPixmap pm(pixels * ratio);
+    QImageReader reader(resource, "svg");
+    reader.setAutoDetectImageFormat(false); // only the SVG plugin, never a scan of every other one
+    const QSize own = reader.size();
+    if (own.isEmpty())
+        return {};
+    const AxisReading across = readingOf(own.width(), pixels.width(), ratio);
+    const AxisReading down = readingOf(own.height(), pixels.height(), ratio);
+    reader.setClipRect(QRect(0, 0, across.read, down.read));
+    reader.setScaledSize(QSize(across.scaled, down.scaled));
+    reader.setScaledClipRect(QRect(QPoint(0, 0), pixels * ratio));
+    QPixmap pm = QPixmap::fromImage(reader.read());
     pm.setDevicePixelRatio(ratio);
-    pm.fill(Qt::transparent);
-    QSvgRenderer svg(resource);
-    QPainter painter(&pm);
-    svg.render(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
     return pm;
 }
 

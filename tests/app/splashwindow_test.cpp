@@ -1,6 +1,7 @@
 #include "app/splashwindow.h"
 
 #include "support/fakes.h"
+#include "support/svgpicture.h"
 #include "ui/twips.h"
 
 #include <QPointer>
@@ -65,4 +66,26 @@ TEST(Splash, ClosingItEarlyStillOpensTheMainWindowOnce)
     splash->close();
     EXPECT_EQ(loads, 1);
     EXPECT_TRUE(main.isVisible());
+}
+
+// The picture is drawn into pixels when the program is built; the window must
+// show exactly what drawing the SVG itself would, at the top left on white.
+// Run at device pixel ratios 1, 1.2, 1.5 and 2 (tests/app/CMakeLists.txt).
+TEST(Splash, PictureIsTheSvgDrawnAtTheTopLeftOnWhite)
+{
+    test::FixedScreen screen;
+    SplashWindow splash([] { return nullptr; });
+    const qreal ratio = splash.devicePixelRatioF();
+    const QImage shown = splash.grab().toImage();
+    const QImage expected =
+        test::drawnSvg(QStringLiteral(LUMO_SPLASH_SVG), splash.size(), ratio, Qt::white, QRectF(0, 0, 449, 298));
+    const test::PictureDifference d = test::difference(shown, expected);
+    ASSERT_TRUE(d.sameSize) << ratio;
+    if (test::wholeRatio(ratio)) {
+        EXPECT_EQ(d.largest, 0) << d;
+    } else {
+        // Scaled from the larger picture: edges soften, nothing moves.
+        EXPECT_LT(d.mean, 1.0) << d;
+        EXPECT_LT(d.spread, 0.01) << d;
+    }
 }

@@ -1,6 +1,7 @@
 // The trainer window: its keyboard, courses typed by key events, the guide,
 // the one-minute tests and their result.
 #include "support/fakes.h"
+#include "support/svgpicture.h"
 #include "typing/typingtrainerwindow.h"
 
 #include "base/programfolder.h"
@@ -168,6 +169,36 @@ TEST_F(Trainer, OpensWithTheKeyboardDrawn)
         while (!qobject_cast<QPushButton*>(next));
     }
     EXPECT_EQ(order, QStringList({"cmdExit", "cmdNext", "cmdRepeat", "cmdAutoNext"}));
+}
+
+// The key and cup pictures are drawn from their SVG at the size of their
+// control and the window's device pixel ratio, as the SVG renderer draws them
+// (run at ratios 1, 1.2, 1.5 and 2: tests/typing/CMakeLists.txt).
+TEST_F(Trainer, KeyAndCupPicturesAreTheirSvgAtTheControlSize)
+{
+    open();
+    const qreal ratio = window->devicePixelRatioF();
+    const struct {
+        const char* array;
+        const char* resource;
+        QSize twips;
+    } pictures[] = {{"Image1", ":/assets/key.svg", {510, 540}}, {"Image2", ":/assets/cup.svg", {450, 855}}};
+    for (const auto& p : pictures) {
+        SCOPED_TRACE(p.array);
+        const QPixmap shown = at(window.get(), p.array, 0)->pixmap();
+        EXPECT_EQ(shown.devicePixelRatio(), ratio);
+        const QSize size = twipsRect(0, 0, p.twips.width(), p.twips.height()).size();
+        const QImage expected = test::drawnSvg(QLatin1String(p.resource), size, ratio, Qt::transparent,
+                                               QRectF(QPointF(0, 0), QSizeF(size)));
+        const test::PictureDifference d = test::difference(shown.toImage(), expected);
+        ASSERT_TRUE(d.sameSize) << ratio;
+        // Exact where the picture fills whole device pixels; elsewhere (the
+        // key's 42.5 pixels at 1.25) its end may lie a hundredth of a pixel
+        // off, which changes an edge pixel by a few steps of 255.
+        EXPECT_LE(d.largest, test::wholeRatio(ratio) ? 0 : 4) << d;
+        // Every key (or cup) shows the template's picture.
+        EXPECT_EQ(at(window.get(), p.array, 1)->pixmap().toImage(), shown.toImage());
+    }
 }
 
 TEST_F(Trainer, MenusAndButtonsCarryTheirCaptions)
