@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QListWidget>
+#include <QPixmapCache>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -175,6 +176,26 @@ void BM_QuizWindowStartUp(benchmark::State& state)
     lumo::setProgramFolder({});
 }
 BENCHMARK(BM_QuizWindowStartUp)->Arg(0)->Arg(1)->ArgName("show")->Unit(benchmark::kMillisecond);
+
+void BM_QuizWindowRepaint(benchmark::State& state)
+{
+    // The whole main window drawn again, with the style's pictures of button
+    // faces kept (`cached`, Qt's default) or drawn each time (the program's
+    // setting, for memory).
+    const int previousLimit = QPixmapCache::cacheLimit();
+    QPixmapCache::setCacheLimit(state.range(0) != 0 ? previousLimit : 0);
+    lumo::setProgramFolder(QStringLiteral(LUMO_PROGRAM_DIR));
+    auto form = std::make_unique<lumo::QuizWindow>();
+    form->show();
+    QCoreApplication::processEvents();
+    for (auto _ : state)
+        form->repaint();
+    form.reset();
+    lumo::setProgramFolder({});
+    QPixmapCache::clear();
+    QPixmapCache::setCacheLimit(previousLimit);
+}
+BENCHMARK(BM_QuizWindowRepaint)->Arg(1)->Arg(0)->ArgName("cached")->Unit(benchmark::kMillisecond);
 
 // The offscreen platform warns once per shown window; keep the table readable.
 QtMessageHandler previousHandler = nullptr;
