@@ -26,7 +26,7 @@ namespace detail {
 QFunctionPointer moduleFactory(const QString& folder, const ModuleFile& module)
 {
     // Never unloaded: what the module makes lives for the run.
-    QLibrary library(folder + u'/' + QString::fromLatin1(module.name));
+    QLibrary library((folder.isEmpty() ? moduleFolder() : folder) + u'/' + QString::fromLatin1(module.name));
     library.setLoadHints(QLibrary::ResolveAllSymbolsHint);
     const QFunctionPointer factory = library.resolve(module.factory);
     if (!factory)

@@ -36,14 +36,15 @@ QString moduleFolderFromExecutable();
 QString moduleFolder();
 
 namespace detail {
-// The factory of `module` in `folder`; null (with a warning) when the module
+// The factory of `module` in `folder` (moduleFolder() when empty); null (with a warning) when the module
 // is missing, cannot be loaded or has no factory. A loaded module stays
 // loaded for the run: what it made may live that long.
 QFunctionPointer moduleFactory(const QString& folder, const ModuleFile& module);
 } // namespace detail
 
-// Loads `module` from `folder` and makes its object, owned by the caller;
-// nullptr when the module is missing or broken.
+// Loads `module` from `folder` (the folder of this run when empty) and makes
+// its object, owned by the caller; nullptr when the module is missing or
+// broken.
 template <class T> T* createFromModule(const QString& folder, const ModuleFile& module)
 {
     using Factory = T* (*)();

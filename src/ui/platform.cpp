@@ -76,7 +76,7 @@ template <class T> class FromModule {
     {
         if (!m_loaded) {
             m_loaded = true;
-            m_object.reset(createFromModule<T>(m_folder.isEmpty() ? moduleFolder() : m_folder, m_module));
+            m_object.reset(createFromModule<T>(m_folder, m_module));
         }
         return m_object.get();
     }

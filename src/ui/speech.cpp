@@ -50,7 +50,7 @@ class SpeechOnDemand final : public Speech {
         if (m_started)
             return;
         m_started = true;
-        m_engine.reset(createFromModule<SpeechEngine>(m_folder.isEmpty() ? moduleFolder() : m_folder, kSpeechModule));
+        m_engine.reset(createFromModule<SpeechEngine>(m_folder, kSpeechModule));
         if (!m_engine)
             return; // no module: as without an engine
         m_engine->setRate(m_rate);
