@@ -11,7 +11,7 @@
 // bytes the converter gives it only when those bytes read back as the same
 // character, so that nothing saved reads back changed (the converter maps
 // some private-use characters one way only).
-#include <QFile>
+#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -76,7 +76,7 @@ char16_t decodeAlone(const QByteArray& bytes)
     return windowsControl(text.at(0).unicode());
 }
 
-void writeTable(QFile& out, const char* declaration, const std::vector<quint16>& values)
+void writeTable(QSaveFile& out, const char* declaration, const std::vector<quint16>& values)
 {
     out.write(declaration);
     out.write(" = {");
@@ -145,8 +145,9 @@ int main(int argc, char** argv)
         pages.insert(pages.end(), first, first + 256);
     }
 
-    QFile out(QString::fromLocal8Bit(argv[1]));
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // Written whole or not at all: a failed build leaves no half table behind.
+    QSaveFile out(QString::fromLocal8Bit(argv[1]));
+    if (!out.open(QIODevice::WriteOnly))
         fail("cannot write the output file", 0);
     out.write("// Written by lumo-cp932-tables from the system's code page 932 converter.\n"
               "// 0xFFFF: no character (decoding) or not held by the code page (encoding).\n");
@@ -155,7 +156,7 @@ int main(int argc, char** argv)
     writeTable(out, "constexpr quint8 kEncodePageOf[256]", pageOf);
     writeTable(out, QByteArray("constexpr quint16 kEncodePages[" + QByteArray::number(pages.size()) + "]").constData(),
                pages);
-    if (!out.flush())
+    if (!out.commit())
         fail("cannot write the output file", 0);
     std::fprintf(stderr, "lumo-cp932-tables: characters encoded one way only, left out: %d\n", oneWayOnly);
     return 0;
