@@ -131,6 +131,8 @@ class QuizWindow : public QMainWindow {
     // Picks words chosen in another window as questions, as picking each from
     // the word list would, and says how many were added.
     void pickWords(const std::vector<std::pair<QString, QString>>& words);
+    // What a pick of a list of words left out, one line each; empty when nothing was.
+    static QString pickProblems(const QuizSession::PickReport& picked);
 
     // Speaking the English and its phonetic spelling.
     void buildSpeechControls(QWidget* client);
@@ -155,6 +157,7 @@ class QuizWindow : public QMainWindow {
     int m_litKey = 0; // 1 + the letter button lit by the last typed key, 0 for none
     bool m_ending = false;
     int m_reviewLimit = kDefaultReviewLimit; // words today's review picks at most
+    bool m_reviewWaiting = false;            // today's review waits for the history to load
 
     // Controls (see the table above).
     QListWidget* m_courseList = nullptr;

@@ -296,6 +296,8 @@ void QuizWindow::loadStartupFiles()
     sizeAndCentre(this, 9500, 7200);
     m_soundOn = true;
     m_programFolder = lumo::programFolder();
+    // Read the first time something asks about the learner's past.
+    m_session.trainingHistory().setFolder(m_programFolder);
     QStringList problems;
     // The course list, unfiltered: an empty line is an empty entry.
     {

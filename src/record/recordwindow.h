@@ -1,7 +1,9 @@
 #pragma once
-// 学習記録: the learning record window. It reads "Training.dat" and
-// "TypingRecord.dat" from the program folder each time it is opened or
-// refreshed and shows what they say as pictures.
+// 学習記録: the learning record window. It shows what the learner's history
+// (history/traininghistory.h: "Training.dat" and this run's answers) and the
+// typing record ("TypingRecord.dat", read each time the window is opened or
+// refreshed) say, as pictures. While the history loads, the pages wait for it
+// and the notice bar says so.
 //
 // Controls (objectName → role):
 //   tabsRecord the four pages · chartDays answers and first-try share, last 30 days
@@ -29,12 +31,13 @@ class BarChart;
 class CalendarChart;
 class KeyboardChart;
 class NoticeBar;
+class TrainingHistory;
 
 class RecordWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit RecordWindow(QWidget* parent = nullptr);
-    // Reads the files again and redraws.
+    explicit RecordWindow(TrainingHistory& history, QWidget* parent = nullptr);
+    // Reads the typing record again and redraws both.
     void refresh();
 
   signals:
@@ -46,7 +49,14 @@ class RecordWindow : public QWidget {
     void showTestLevel();
     void pickMissedWords();
     void saveChart(QWidget* chart);
+    void showHistory();
+    void showTyping(TypingRecordFile typing);
+    void showProblems();
 
+    TrainingHistory& m_source;
+    bool m_waitingForHistory = false;
+    bool m_readingTyping = false;
+    QStringList m_typingProblems;
     HistorySummary m_history;
     typing::TypingRecord m_typing;
 

@@ -5,6 +5,7 @@
 #include "base/programfolder.h"
 #include "crossword/crosswordwindow.h"
 #include "help/helpwindow.h"
+#include "history/traininghistory.h"
 #include "quiz/quizwindow.h"
 #include "record/recordwindow.h"
 #include "support/captionfit.h"
@@ -112,7 +113,11 @@ INSTANTIATE_TEST_SUITE_P(
                       WindowCase{"Crossword", [] { return static_cast<QWidget*>(new CrosswordWindow); }},
                       WindowCase{"WordEntry", [] { return static_cast<QWidget*>(new WordEntryWindow); }},
                       WindowCase{"Help", [] { return static_cast<QWidget*>(new HelpWindow); }},
-                      WindowCase{"Record", [] { return static_cast<QWidget*>(new RecordWindow); }},
+                      WindowCase{"Record",
+                                 [] {
+                                     static auto* history = new TrainingHistory;
+                                     return static_cast<QWidget*>(new RecordWindow(*history));
+                                 }},
                       WindowCase{"Splash",
                                  [] { return static_cast<QWidget*>(new SplashWindow([] { return nullptr; })); }}),
     [](const ::testing::TestParamInfo<WindowCase>& windowCase) { return std::string(windowCase.param.name); });
