@@ -78,8 +78,8 @@ void AnswerLog::addAnswer(const HistoryAnswer& answer, int lineNumber)
 void AnswerLog::addText(QStringView text)
 {
     const int firstLine = m_counts.lines;
-    const HistoryLineCounts counts =
-        forEachHistoryAnswer(text, [&](const HistoryAnswer& answer) { addAnswer(answer, firstLine + answer.lineNumber); });
+    const HistoryLineCounts counts = forEachHistoryAnswer(
+        text, [&](const HistoryAnswer& answer) { addAnswer(answer, firstLine + answer.lineNumber); });
     m_counts.readLines += counts.readLines;
     m_counts.skippedLines += counts.skippedLines;
     m_counts.lines += counts.lines;

@@ -518,7 +518,7 @@ QString withCrLf(QStringView text)
     for (qsizetype i = 0; i < n; ++i) {
         const QChar c = text.at(i);
         if (c == u'\r' || c == u'\n') {
-            result += QLatin1String("\r\n");
+            result += kCrLf;
             if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n')
                 ++i;
         } else {

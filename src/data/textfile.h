@@ -11,6 +11,9 @@
 
 namespace lumo {
 
+// The line break of every file the program reads and writes.
+inline const QString kCrLf = QStringLiteral("\r\n");
+
 // Bytes to text. Invalid byte sequences become U+FFFD and are counted.
 struct Decoded {
     QString text;

@@ -19,10 +19,7 @@ constexpr qint64 kBytesWorthAThread = qint64(4) << 20;
 
 } // namespace
 
-TrainingHistory::TrainingHistory(QObject* parent)
-    : QObject(parent)
-{
-}
+TrainingHistory::TrainingHistory(QObject* parent) : QObject(parent) {}
 
 TrainingHistory::~TrainingHistory()
 {
@@ -68,8 +65,7 @@ TrainingHistory::Loaded TrainingHistory::load(const QString& path)
     AnswerLog second;
     auto secondHalf = startAside(
         [&] { return reader.readLines(half, reader.size(), [&second](QStringView text) { second.addText(text); }); });
-    TextFileReader::Result read =
-        reader.readLines(0, half, [&result](QStringView text) { result.file.addText(text); });
+    TextFileReader::Result read = reader.readLines(0, half, [&result](QStringView text) { result.file.addText(text); });
     const TextFileReader::Result readSecond = secondHalf.get();
     if (read.status == TextFile::Status::Ok || read.status == TextFile::Status::BadBytes) {
         read.badBytes += readSecond.badBytes;

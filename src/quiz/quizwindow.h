@@ -18,7 +18,6 @@
 //   List4 selected questions (click removes one) · Text4 question count · Text5 question number
 //   txHatuon the meaning's note · Text1 question prompt · Text2 answer box · txSetumei instructions
 //   Text3 answer shown / result · RichTextBox3 example sentence and prompts · RichTextBox1 spare text box (hidden)
-//   RichTextBox2 example text holder (hidden) · richDatakioku history text holder (hidden)
 //   key(0)..key(30) letter buttons · Command5 SPACE · cmdmozihenkan case switch · Command4 BS · cmdDEL DEL
 //   Command3 判定 (judge) · Label2 正解/残念 verdict · OpSeikai / OpZannen self-grading (translation direction)
 //   CmdKeytre typing trainer · cmdCross crossword · CmdNew new selection · cmdNyuryoku training run
@@ -173,8 +172,6 @@ class QuizWindow : public QMainWindow {
     QTextEdit* m_resultBox = nullptr;
     RichTextBox* m_exampleBox = nullptr;
     RichTextBox* m_spareTextBox = nullptr;
-    RichTextBox* m_exampleTextHolder = nullptr;
-    RichTextBox* m_historyHolder = nullptr;
     std::vector<QPushButton*> m_letterButtons; // 31, element 0 the template
     QPushButton* m_spaceButton = nullptr;
     QPushButton* m_caseButton = nullptr;

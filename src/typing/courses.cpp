@@ -9,8 +9,6 @@
 namespace lumo::typing {
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
-
 // `count` random keys of `keys`, each drawn from round(u × 100).
 QString randomKeys(const QString& keys, int count)
 {

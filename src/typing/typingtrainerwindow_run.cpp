@@ -22,7 +22,6 @@ using typing::Display;
 using typing::Then;
 
 namespace {
-const QString kCrLf = QStringLiteral("\r\n");
 }
 
 void TypingTrainerWindow::clearCourse()
