@@ -9,7 +9,8 @@
 //   quizwindow_letters.cpp   on-screen letter buttons and the answer box
 //   quizwindow_windows.cpp   history files, sounds, help and the other windows, ending
 //   quizwindow_speech.cpp    speaking the English, its phonetic spelling, the listening quiz
-//   quizwindow_review.cpp    today's review, the letter-by-letter comparison of a wrong answer
+//   quizwindow_review.cpp    today's review
+//   quizwindow_comparison.cpp the letter-by-letter comparison of a wrong answer
 //   quizwindow_exchange.cpp  word lists in and out (import and export items)
 //
 // Controls (objectName → role):
