@@ -2,6 +2,7 @@
 #include "quiz/quizwindow.h"
 
 #include "review/answercomparison.h"
+#include "ui/fonts.h"
 
 #include <QLabel>
 
@@ -67,7 +68,18 @@ QString comparisonHtml(const AnswerComparison& comparison)
 
 void QuizWindow::showAnswerComparison(const QString& typed, const QString& right)
 {
-    m_comparisonLabel->setText(comparisonHtml(compareAnswers(typed, right)));
+    const QString html = comparisonHtml(compareAnswers(typed, right));
+    m_comparisonLabel->setText(html);
+    m_comparisonLabel->setToolTip(html);
+    // The whole line in the label's width: a long one in smaller letters, down
+    // to a size still read without effort; past that the tool tip holds it.
+    constexpr double kLargest = 9;
+    constexpr double kSmallest = 6;
+    for (double points = kLargest; points >= kSmallest; points -= 0.5) {
+        m_comparisonLabel->setFont(uiFont(Face::Gothic, points));
+        if (m_comparisonLabel->sizeHint().width() <= m_comparisonLabel->width())
+            break;
+    }
     m_comparisonLabel->show();
 }
 
@@ -75,6 +87,7 @@ void QuizWindow::hideAnswerComparison()
 {
     m_comparisonLabel->hide();
     m_comparisonLabel->clear();
+    m_comparisonLabel->setToolTip(QString());
 }
 
 } // namespace lumo
