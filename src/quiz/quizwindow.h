@@ -141,6 +141,11 @@ class QuizWindow : public QMainWindow {
     void showWordMenu(QListWidget* list, const QPoint& pos);
     void speakWordMenuRow();
     void showPhoneticSpelling(const QString& english);
+    // The listening quiz asks by ear only while the English can be heard.
+    void setListening(bool on);
+    bool asksByEar();
+    bool questionWentUnheard();
+    void stopListening();
     // Today's review (quizwindow_review.cpp).
     void pickTodaysReview();
     void askReviewLimit();
@@ -195,7 +200,10 @@ class QuizWindow : public QMainWindow {
     QPushButton* m_speakButton = nullptr;
     QLabel* m_phoneticLabel = nullptr;
     QMenu* m_wordMenu = nullptr; // the word lists' context menu
-    int m_wordMenuRow = -1;      // the row it was opened on
+    QAction* m_listeningItem = nullptr;
+    // While the current question is asked by ear: its prompt as it is read.
+    QString m_byEarPrompt;
+    int m_wordMenuRow = -1; // the row it was opened on
     QLabel* m_comparisonLabel = nullptr;
     NoticeBar* m_notice = nullptr;
 
