@@ -5,6 +5,7 @@
 #include "data/historylines.h"
 #include "data/textfile.h"
 #include "data/wordindex.h"
+#include "typing/skilltest.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -135,7 +136,7 @@ std::vector<TestPoint> testsOfLevel(const typing::TypingRecord& record, int leve
     std::vector<TestPoint> points;
     for (const typing::TestRecord& test : record.tests)
         if (test.level == level)
-            points.push_back({test.when, test.score, test.characters * 10});
+            points.push_back({test.when, test.score, typing::charactersPer10Minutes(test.score)});
     std::stable_sort(points.begin(), points.end(),
                      [](const TestPoint& a, const TestPoint& b) { return a.when < b.when; });
     return points;

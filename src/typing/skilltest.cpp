@@ -5,7 +5,7 @@ namespace lumo::typing {
 QString resultText(int score)
 {
     return QStringLiteral("あなたの成績は") + QString::number(score) + QStringLiteral("点です。１０分あたり") +
-           QString::number(score * 10) + QStringLiteral("字入力") + QStringLiteral("\r\n") +
+           QString::number(charactersPer10Minutes(score)) + QStringLiteral("字入力") + QStringLiteral("\r\n") +
            QStringLiteral("目安　１級　800字以上　　２級　600字以上　　３級　500字以上　　４級　400字以上");
 }
 

@@ -173,8 +173,11 @@ TEST(SkillTest, ResultText)
         QStringLiteral("目安　１級　800字以上　　２級　600字以上　　３級　500字以上　　４級　400字以上");
     EXPECT_EQ(resultText(testScore(120, 10)),
               QStringLiteral("あなたの成績は90点です。１０分あたり900字入力\r\n") + guide);
-    EXPECT_EQ(resultText(testScore(10, 5)),
-              QStringLiteral("あなたの成績は-5点です。１０分あたり-50字入力\r\n") + guide);
+    // The score may fall below 0; the characters typed never do.
+    EXPECT_EQ(resultText(testScore(10, 5)), QStringLiteral("あなたの成績は-5点です。１０分あたり0字入力\r\n") + guide);
+    EXPECT_EQ(resultText(testScore(0, 360)),
+              QStringLiteral("あなたの成績は-1080点です。１０分あたり0字入力\r\n") + guide);
+    EXPECT_EQ(charactersPer10Minutes(testScore(158, 14)), 1160) << "net of wrong presses, not 1580";
 }
 
 TEST(SkillTest, CountdownEndsOnceAtZero)

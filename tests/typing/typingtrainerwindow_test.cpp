@@ -445,7 +445,7 @@ TEST_F(SkillTestWindow, NegativeScoreAndRestart)
     tick(60);
     EXPECT_TRUE(find(window.get(), QStringLiteral("Label3"))
                     ->text()
-                    .startsWith(QStringLiteral("あなたの成績は-5点です。１０分あたり-50字入力")));
+                    .startsWith(QStringLiteral("あなたの成績は-5点です。１０分あたり0字入力")));
 }
 
 TEST_F(SkillTestWindow, CupDisplay)
