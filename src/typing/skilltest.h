@@ -35,6 +35,11 @@ inline int charactersPer10Minutes(int score)
 
 // "あなたの成績は90点です。１０分あたり900字入力" CR LF and the grade guide.
 QString resultText(int score);
+// The same as the label shows it: word joiners (U+2060, never seen) hold the
+// words of the guide together, so a narrow label wraps the guide only at its
+// spaces, never inside "500字以上".
+inline constexpr QChar kWordJoiner = QChar(0x2060);
+QString resultLabelText(int score);
 
 // The countdown of a running test, one tick a second.
 class Countdown {

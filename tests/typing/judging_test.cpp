@@ -1,5 +1,8 @@
 #include "typing/judging.h"
 #include "typing/skilltest.h"
+#include "ui/fonts.h"
+
+#include <QTextLayout>
 
 #include <gtest/gtest.h>
 
@@ -178,6 +181,28 @@ TEST(SkillTest, ResultText)
     EXPECT_EQ(resultText(testScore(0, 360)),
               QStringLiteral("あなたの成績は-1080点です。１０分あたり0字入力\r\n") + guide);
     EXPECT_EQ(charactersPer10Minutes(testScore(158, 14)), 1160) << "net of wrong presses, not 1580";
+}
+
+// However narrow the label, the guide wraps only at its spaces.
+TEST(SkillTest, ResultLabelWrapsOnlyBetweenGrades)
+{
+    const QString shown = resultLabelText(90);
+    EXPECT_EQ(QString(shown).remove(kWordJoiner), resultText(90));
+    const QString guide = shown.mid(shown.indexOf(u'\n') + 1);
+    for (int width = 60; width <= 700; width += 20) {
+        QTextLayout layout(guide, uiFont(Face::Gothic, 11.25, true));
+        QTextOption option;
+        option.setWrapMode(QTextOption::WordWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            const qsizetype end = line.textStart() + line.textLength();
+            EXPECT_TRUE(end == guide.size() || guide.at(end - 1) == u'　')
+                << width << ": " << guide.left(end).remove(kWordJoiner).toStdString();
+        }
+        layout.endLayout();
+    }
 }
 
 TEST(SkillTest, CountdownEndsOnceAtZero)
