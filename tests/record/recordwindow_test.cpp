@@ -87,13 +87,11 @@ TEST_F(RecordWindowTest, ShowsTheHistoryAsChartsWithValuesOnHover)
     EXPECT_TRUE(
         child<QLabel>(&w, "lbWorstKeys")->text().contains(QStringLiteral("「Q」ミス 40.0%　代わりに「W」を押しがち")));
     EXPECT_EQ(child<BarChart>(&w, "chartTestScores")->points().size(), 1u);
-    // The trainer's figure, by the trainer's name for it; a score below 0 as it is.
-    EXPECT_EQ(child<BarChart>(&w, "chartTestSpeed")->points()[0].value, 1440);
+    // The trainer's figure by its name; a score below 0 as it is.
     EXPECT_TRUE(
         child<BarChart>(&w, "chartTestSpeed")->points()[0].detail.contains(QStringLiteral("１０分あたり1440字入力")));
     child<QComboBox>(&w, "cmbTestLevel")->setCurrentIndex(1);
     EXPECT_EQ(child<BarChart>(&w, "chartTestScores")->points()[0].value, -1080);
-    EXPECT_EQ(child<BarChart>(&w, "chartTestSpeed")->points()[0].value, 0);
     child<QComboBox>(&w, "cmbTestLevel")->setCurrentIndex(2);
     EXPECT_TRUE(child<BarChart>(&w, "chartTestScores")->points().empty()) << "no 上級 test yet";
     EXPECT_FALSE(child<NoticeBar>(&w, "lbRecordNotice")->isVisible());

@@ -184,22 +184,17 @@ TEST(SkillTest, ResultText)
 }
 
 // However narrow the label, the guide wraps only at its spaces.
-TEST(SkillTest, ResultLabelWrapsOnlyBetweenGrades)
+TEST(SkillTest, ResultLabelWrapsOnlyAtSpaces)
 {
     const QString shown = resultLabelText(90);
     EXPECT_EQ(QString(shown).remove(kWordJoiner), resultText(90));
-    const QString guide = shown.mid(shown.indexOf(u'\n') + 1);
     for (int width = 60; width <= 700; width += 20) {
-        QTextLayout layout(guide, uiFont(Face::Gothic, 11.25, true));
-        QTextOption option;
-        option.setWrapMode(QTextOption::WordWrap);
-        layout.setTextOption(option);
+        QTextLayout layout(shown.mid(shown.indexOf(u'\n') + 1), uiFont(Face::Gothic, 11.25, true));
         layout.beginLayout();
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
             line.setLineWidth(width);
             const qsizetype end = line.textStart() + line.textLength();
-            EXPECT_TRUE(end == guide.size() || guide.at(end - 1) == u'　')
-                << width << ": " << guide.left(end).remove(kWordJoiner).toStdString();
+            EXPECT_TRUE(end == layout.text().size() || layout.text().at(end - 1) == u'　') << width;
         }
         layout.endLayout();
     }
