@@ -200,10 +200,10 @@ class QuizWindow : public QMainWindow {
     QPushButton* m_speakButton = nullptr;
     QLabel* m_phoneticLabel = nullptr;
     QMenu* m_wordMenu = nullptr; // the word lists' context menu
+    int m_wordMenuRow = -1;      // the row it was opened on
     QAction* m_listeningItem = nullptr;
     // While the current question is asked by ear: its prompt as it is read.
     QString m_byEarPrompt;
-    int m_wordMenuRow = -1; // the row it was opened on
     QLabel* m_comparisonLabel = nullptr;
     NoticeBar* m_notice = nullptr;
 
