@@ -38,8 +38,7 @@ inline QString tenYearHistory(const QString& programFolder, int lines, QDate las
     std::vector<std::pair<QString, QString>> words = shippedWords(programFolder);
     if (words.empty())
         words.emplace_back(QStringLiteral("word"), QStringLiteral("単語"));
-    const QString marks[] = {QStringLiteral("○"), QStringLiteral("×○"), QStringLiteral("××○"),
-                             QStringLiteral("×")};
+    const QString marks[] = {QStringLiteral("○"), QStringLiteral("×○"), QStringLiteral("××○"), QStringLiteral("×")};
     quint32 seed = 2026;
     const auto next = [&seed](quint32 bound) {
         seed = seed * 1664525u + 1013904223u;

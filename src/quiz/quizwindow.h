@@ -9,7 +9,8 @@
 //   quizwindow_letters.cpp   on-screen letter buttons and the answer box
 //   quizwindow_windows.cpp   history files, sounds, help and the other windows, ending
 //   quizwindow_speech.cpp    speaking the English, its phonetic spelling, the listening quiz
-//   quizwindow_review.cpp    today's review, the letter-by-letter comparison of a wrong answer
+//   quizwindow_review.cpp    today's review
+//   quizwindow_comparison.cpp the letter-by-letter comparison of a wrong answer
 //   quizwindow_exchange.cpp  word lists in and out (import and export items)
 //
 // Controls (objectName → role):
@@ -141,6 +142,11 @@ class QuizWindow : public QMainWindow {
     void showWordMenu(QListWidget* list, const QPoint& pos);
     void speakWordMenuRow();
     void showPhoneticSpelling(const QString& english);
+    // The listening quiz asks by ear only while the English can be heard.
+    void setListening(bool on);
+    bool asksByEar();
+    bool questionWentUnheard();
+    void stopListening();
     // Today's review (quizwindow_review.cpp).
     void pickTodaysReview();
     void askReviewLimit();
@@ -195,6 +201,9 @@ class QuizWindow : public QMainWindow {
     QLabel* m_phoneticLabel = nullptr;
     QMenu* m_wordMenu = nullptr; // the word lists' context menu
     int m_wordMenuRow = -1;      // the row it was opened on
+    QAction* m_listeningItem = nullptr;
+    // While the current question is asked by ear: its prompt as it is read.
+    QString m_byEarPrompt;
     QLabel* m_comparisonLabel = nullptr;
     NoticeBar* m_notice = nullptr;
 

@@ -182,9 +182,10 @@ void QuizWindow::buildControls()
 
     buildSpeechControls(client);
 
-    // Below the letter buttons: after a wrong typed answer, that answer beside
-    // the right one, letter by letter.
-    m_comparisonLabel = label(client, "lbCompare", QString(), QRect(2070, 6420, 4380, 360), QColor(0, 0, 0),
+    // Along the bottom, from under the word lists to the phonetic spelling:
+    // after a wrong typed answer, that answer beside the right one, letter by
+    // letter.
+    m_comparisonLabel = label(client, "lbCompare", QString(), QRect(135, 6420, 6315, 360), QColor(0, 0, 0),
                               QColor(255, 255, 224), gothic);
     m_comparisonLabel->setTextFormat(Qt::RichText);
     m_comparisonLabel->hide();

@@ -46,8 +46,9 @@ void QuizWindow::showNextQuestion(const QStringList& sayFirst)
         return;
     }
     m_numberBox->setText(QStringLiteral("問題  ") + QString::number(shown->number));
-    const bool byEar = m_speaking.asksByEar(m_session.englishInput());
+    const bool byEar = asksByEar();
     m_promptBox->setPlainText(byEar ? kListeningPrompt : shown->prompt);
+    m_byEarPrompt = byEar ? shown->prompt : QString();
     if (m_session.englishInput()) {
         if (shown->answer)
             m_resultBox->setPlainText(*shown->answer);
@@ -76,6 +77,8 @@ void QuizWindow::judgeClicked()
 
 void QuizWindow::judgeTypedAnswer()
 {
+    if (questionWentUnheard())
+        return;
     const QString typed = m_answerBox->text();
     const QuizSession::Judgement j = m_session.judge(typed, clock().today());
     if (j.correct)

@@ -4,14 +4,19 @@
 #include "quiz/phonetics.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
+#include "ui/noticebar.h"
 #include "ui/speech.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QTextEdit>
+
+#include <utility>
 
 namespace lumo {
 
@@ -48,9 +53,9 @@ void QuizWindow::addSpeechMenuItems(QMenu* options)
     QAction* afterJudging = addNamedItem(options, "mnuAutoSpeak", QStringLiteral("判定後に発音(&P)"), this,
                                          [this](bool on) { m_speaking.setSpeaksAfterJudging(on); });
     afterJudging->setCheckable(true);
-    QAction* listening = addNamedItem(options, "mnuListening", QStringLiteral("リスニング問題(&L)"), this,
-                                      [this](bool on) { m_speaking.setListening(on); });
-    listening->setCheckable(true);
+    m_listeningItem =
+        addNamedItem(options, "mnuListening", QStringLiteral("リスニング問題(&L)"), this, &QuizWindow::setListening);
+    m_listeningItem->setCheckable(true);
 
     QMenu* rates = options->addMenu(QStringLiteral("読み上げの速さ(&V)"));
     rates->setObjectName(QStringLiteral("mnuSpeechRate"));
@@ -95,6 +100,49 @@ void QuizWindow::showWordMenu(QListWidget* list, const QPoint& pos)
 void QuizWindow::speakWordMenuRow()
 {
     say({m_session.courseEnglish().value(m_wordMenuRow)});
+}
+
+void QuizWindow::setListening(bool on)
+{
+    if (on && !speech().available())
+        stopListening();
+    else
+        m_speaking.setListening(on);
+}
+
+// Whether the question about to be shown is heard instead of read; without
+// sound the listening quiz stops and the question is read.
+bool QuizWindow::asksByEar()
+{
+    if (!m_speaking.asksByEar(m_session.englishInput()))
+        return false;
+    if (speech().available())
+        return true;
+    stopListening();
+    return false;
+}
+
+// The sound went away after the current question was asked by ear: it may
+// never have been heard, so it is asked again by its prompt and not judged.
+bool QuizWindow::questionWentUnheard()
+{
+    const QString prompt = std::exchange(m_byEarPrompt, QString());
+    if (prompt.isEmpty() || speech().available())
+        return false;
+    stopListening();
+    m_promptBox->setPlainText(prompt);
+    m_answerBox->setFocus();
+    return true;
+}
+
+void QuizWindow::stopListening()
+{
+    m_speaking.setListening(false);
+    m_listeningItem->setChecked(false);
+    speech().tellUnavailable(this);
+    const QString stopped = QStringLiteral("音声が出せないため、リスニング問題はやめて、日本語の意味で出題します。");
+    if (!m_notice->isVisible() || !m_notice->text().contains(stopped))
+        m_notice->addNotice(stopped);
 }
 
 void QuizWindow::showPhoneticSpelling(const QString& english)

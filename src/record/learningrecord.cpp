@@ -2,6 +2,7 @@
 
 #include "data/history.h"
 #include "data/textfile.h"
+#include "typing/skilltest.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -153,7 +154,7 @@ std::vector<TestPoint> testsOfLevel(const typing::TypingRecord& record, int leve
     std::vector<TestPoint> points;
     for (const typing::TestRecord& test : record.tests)
         if (test.level == level)
-            points.push_back({test.when, test.score, test.characters * 10});
+            points.push_back({test.when, test.score, typing::charactersPer10Minutes(test.score)});
     std::stable_sort(points.begin(), points.end(),
                      [](const TestPoint& a, const TestPoint& b) { return a.when < b.when; });
     return points;

@@ -105,15 +105,25 @@ void BarChart::paintEvent(QPaintEvent*)
     if (!m_shareAxis.isEmpty())
         p.drawText(QRect(width() - 204, fm.height() + 4, 200, fm.height()), Qt::AlignRight, m_shareAxis);
 
+    // The axis runs from 0, or the lowest value below it, to the highest.
     double top = 0;
-    for (const ChartPoint& point : m_points)
+    double bottom = 0;
+    for (const ChartPoint& point : m_points) {
         top = std::max(top, point.value);
-    const double step = niceStep(top);
-    const double axisTop = std::max(step, std::ceil(top / step) * step);
+        bottom = std::min(bottom, point.value);
+    }
+    const double step = niceStep(top - bottom);
+    const double axisBottom = std::floor(bottom / step) * step;
+    const double axisTop = std::max(axisBottom + step, std::ceil(top / step) * step);
+    const auto yOf = [&area, axisBottom, axisTop](double v) {
+        return area.bottom() - (v - axisBottom) / (axisTop - axisBottom) * area.height();
+    };
 
     // Grid lines with their values on the left axis (and percentages on the right).
-    for (double v = 0; v <= axisTop + step / 2; v += step) {
-        const int y = area.bottom() - int(v / axisTop * area.height());
+    const int lines = int(std::lround((axisTop - axisBottom) / step));
+    for (int line = 0; line <= lines; ++line) {
+        const double v = axisBottom + line * step;
+        const int y = int(yOf(v));
         p.setPen(kGrid);
         p.drawLine(area.left(), y, area.right(), y);
         p.setPen(kAxis);
@@ -125,7 +135,8 @@ void BarChart::paintEvent(QPaintEvent*)
             p.drawText(QRect(area.right() + 4, y - fm.height() / 2, 40, fm.height()), Qt::AlignLeft,
                        QString::number(percent) + u'%');
         }
-    p.drawLine(area.bottomLeft(), area.bottomRight());
+    const double zero = yOf(0);
+    p.drawLine(QPointF(area.left(), zero), QPointF(area.right(), zero));
     p.drawLine(area.bottomLeft(), area.topLeft());
 
     if (m_points.empty()) {
@@ -139,36 +150,41 @@ void BarChart::paintEvent(QPaintEvent*)
         widest = std::max(widest, fm.horizontalAdvance(point.label));
     const int every = std::max(1, int(std::ceil((widest + 8) / slot)));
     QPainterPath shareLine;
-    bool lineStarted = false;
+    std::vector<QPointF> shares;
     for (int i = 0; i < int(m_points.size()); ++i) {
         const ChartPoint& point = m_points[i];
         const double x = area.left() + slot * i;
-        const double h = point.value / axisTop * area.height();
+        const double end = yOf(point.value);
+        QRectF bar(x + slot * 0.15, std::min(zero, end), slot * 0.7, std::abs(end - zero));
+        if (point.markZero && bar.height() < 2)
+            bar = QRectF(bar.left(), zero - 2, bar.width(), 2);
         p.setPen(Qt::NoPen);
         p.setBrush(i == m_hovered ? kBarHovered : kBar);
-        p.drawRect(QRectF(x + slot * 0.15, area.bottom() - h, slot * 0.7, h));
+        p.drawRect(bar);
         if (i % every == 0) {
             p.setPen(kAxis);
             p.drawText(QRectF(x + slot / 2 - 60, area.bottom() + 3, 120, fm.height()), Qt::AlignHCenter, point.label);
         }
         if (point.share >= 0) {
             const QPointF at(x + slot / 2, area.bottom() - point.share * area.height());
-            if (lineStarted)
-                shareLine.lineTo(at);
-            else
+            if (shares.empty())
                 shareLine.moveTo(at);
-            lineStarted = true;
+            else
+                shareLine.lineTo(at);
+            shares.push_back(at);
         }
     }
-    if (lineStarted) {
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(kShareLine, 2));
-        p.drawPath(shareLine);
-    }
+    // The line through the shares, with a dot at each: a single share is a dot.
+    p.setPen(QPen(kShareLine, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(shareLine);
+    p.setPen(QPen(Qt::white, 1)); // seen on a bar too
+    p.setBrush(kShareLine);
+    for (const QPointF& at : shares)
+        p.drawEllipse(at, 4, 4);
     if (m_hovered >= 0) {
         const ChartPoint& point = m_points[m_hovered];
-        const QPoint at(int(area.left() + slot * (m_hovered + 0.5)),
-                        area.bottom() - int(point.value / axisTop * area.height()));
+        const QPoint at(int(area.left() + slot * (m_hovered + 0.5)), int(yOf(point.value)));
         drawHoverText(p, rect(), at, point.detail);
     }
 }

@@ -14,10 +14,11 @@
 namespace lumo {
 
 struct ChartPoint {
-    QString label;     // under the bar (every few bars shown when crowded)
-    QString detail;    // shown when the mouse is over the bar
-    double value = 0;  // the bar, on the left axis
-    double share = -1; // 0..1 on the right axis (drawn as a line); < 0: none
+    QString label;         // under the bar (every few bars shown when crowded)
+    QString detail;        // shown when the mouse is over the bar
+    double value = 0;      // the bar, on the left axis, up from 0 or down below it
+    double share = -1;     // 0..1 on the right axis (drawn as a line); < 0: none
+    bool markZero = false; // a value of 0 is drawn as a thin bar, so the point is seen
 };
 
 class BarChart : public QWidget {

@@ -140,7 +140,8 @@ RecordWindow::RecordWindow(TrainingHistory& history, QWidget* parent) : QWidget(
     m_testScores = new BarChart(QStringLiteral("一分間テストの得点"), QStringLiteral("得点"));
     m_testScores->setObjectName(QStringLiteral("chartTestScores"));
     typingLayout->addWidget(chartPage(m_testScores, "cmdSaveTestScores"));
-    m_testSpeed = new BarChart(QStringLiteral("10分あたりの入力文字数"), QStringLiteral("文字数"));
+    // The figure the trainer's result gives, by the same name.
+    m_testSpeed = new BarChart(QStringLiteral("１０分あたりの入力字数（得点×１０）"), QStringLiteral("字"));
     m_testSpeed->setObjectName(QStringLiteral("chartTestSpeed"));
     typingLayout->addWidget(chartPage(m_testSpeed, "cmdSaveTestSpeed"));
     connect(m_testLevel, &QComboBox::currentIndexChanged, this, &RecordWindow::showTestLevel);
@@ -163,7 +164,7 @@ RecordWindow::RecordWindow(TrainingHistory& history, QWidget* parent) : QWidget(
         {m_months, QStringLiteral("最近12か月の回答数のグラフ")},
         {m_calendar, QStringLiteral("学習カレンダー")},
         {m_testScores, QStringLiteral("一分間テストの得点のグラフ")},
-        {m_testSpeed, QStringLiteral("10分あたりの入力文字数のグラフ")},
+        {m_testSpeed, QStringLiteral("１０分あたりの入力字数のグラフ")},
         {m_keys, QStringLiteral("キーごとのミスの割合")},
     };
     for (const auto& [chart, name] : charts)
@@ -281,9 +282,10 @@ void RecordWindow::showTestLevel()
     for (const TestPoint& t : testsOfLevel(m_typing, m_testLevel->currentIndex() + 1)) {
         const QString when = t.when.toString(QStringLiteral("yyyy/MM/dd HH:mm"));
         const QString detail =
-            QStringLiteral("%1\n得点 %2\n10分あたり %3 字").arg(when).arg(t.score).arg(t.charactersPer10Minutes);
-        scores.push_back({shortDate(t.when.date()), detail, double(std::max(t.score, 0)), -1});
-        speeds.push_back({shortDate(t.when.date()), detail, double(t.charactersPer10Minutes), -1});
+            QStringLiteral("%1\n%2点\n１０分あたり%3字入力").arg(when).arg(t.score).arg(t.charactersPer10Minutes);
+        // Every test is seen, a score below 0 or no characters too.
+        scores.push_back({shortDate(t.when.date()), detail, double(t.score), -1, true});
+        speeds.push_back({shortDate(t.when.date()), detail, double(t.charactersPer10Minutes), -1, true});
     }
     m_testScores->setPoints(std::move(scores));
     m_testSpeed->setPoints(std::move(speeds));

@@ -89,15 +89,27 @@ int alignAsBlock(QStringView typed, QStringView right, qsizetype typedOffset, qs
     return edits;
 }
 
+// The letters as the quiz compares them: each capitalised on its own, so a
+// position in them is the same position in the text as written.
+QString comparedLetters(const QString& text)
+{
+    QString letters = text;
+    for (QChar& c : letters)
+        c = c.toUpper();
+    return letters;
+}
+
 } // namespace
 
 AnswerComparison compareAnswers(const QString& typed, const QString& right)
 {
     AnswerComparison result;
-    result.typed = trimSpaces(typed).toUpper();
-    result.right = trimSpaces(right).toUpper();
-    const QStringView a = result.typed;
-    const QStringView b = result.right;
+    result.typed = trimSpaces(typed);
+    result.right = trimSpaces(right);
+    const QString typedLetters = comparedLetters(result.typed);
+    const QString rightLetters = comparedLetters(result.right);
+    const QStringView a = typedLetters;
+    const QStringView b = rightLetters;
 
     std::vector<LetterStep>& steps = result.steps;
     steps.reserve(static_cast<std::size_t>(std::max(a.size(), b.size())));

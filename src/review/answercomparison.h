@@ -2,8 +2,10 @@
 // A typed answer set letter by letter against the right one, so a learner
 // sees which letters were missing, extra, changed or swapped.
 //
-// Both texts are compared as the quiz judges them: without leading and
-// trailing spaces, in capitals. The alignment has the fewest edits, where an
+// Letters are compared as the quiz judges them: without leading and trailing
+// spaces, a capital the same as its small letter; both texts are kept as
+// written, so each is shown in its own letters. The alignment has the fewest
+// edits, where an
 // edit is one letter missing, one extra, one changed, or two neighbours
 // swapped (each letter in at most one edit).
 
@@ -34,7 +36,7 @@ struct LetterStep {
 };
 
 struct AnswerComparison {
-    QString typed; // as compared: trimmed, in capitals
+    QString typed; // as written, trimmed
     QString right;
     std::vector<LetterStep> steps; // from the first letters to the last
     int edits = 0;

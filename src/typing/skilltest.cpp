@@ -5,8 +5,21 @@ namespace lumo::typing {
 QString resultText(int score)
 {
     return QStringLiteral("あなたの成績は") + QString::number(score) + QStringLiteral("点です。１０分あたり") +
-           QString::number(score * 10) + QStringLiteral("字入力") + QStringLiteral("\r\n") +
+           QString::number(charactersPer10Minutes(score)) + QStringLiteral("字入力") + QStringLiteral("\r\n") +
            QStringLiteral("目安　１級　800字以上　　２級　600字以上　　３級　500字以上　　４級　400字以上");
+}
+
+QString resultLabelText(int score)
+{
+    const QString text = resultText(score);
+    const qsizetype guide = text.indexOf(u'\n') + 1;
+    QString shown = text.left(guide);
+    for (qsizetype i = guide; i < text.size(); ++i) {
+        shown += text[i];
+        if (i + 1 < text.size() && text[i] != u'　' && text[i + 1] != u'　')
+            shown += kWordJoiner;
+    }
+    return shown;
 }
 
 bool Countdown::tick()

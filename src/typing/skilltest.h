@@ -24,8 +24,22 @@ inline int testScore(std::int16_t correct, std::int16_t wrong)
     return int(correct) - 3 * int(wrong);
 }
 
+// The characters typed per 10 minutes, as the result and the learning record
+// give them: the net characters of the minute (the score: a wrong press
+// takes back three right ones) times ten. The grade guide is measured in
+// them. No count of characters is below zero, whatever the score.
+inline int charactersPer10Minutes(int score)
+{
+    return score > 0 ? score * 10 : 0;
+}
+
 // "あなたの成績は90点です。１０分あたり900字入力" CR LF and the grade guide.
 QString resultText(int score);
+// The same as the label shows it: word joiners (U+2060, never seen) hold the
+// words of the guide together, so a narrow label wraps the guide only at its
+// spaces, never inside "500字以上".
+inline constexpr QChar kWordJoiner = QChar(0x2060);
+QString resultLabelText(int score);
 
 // The countdown of a running test, one tick a second.
 class Countdown {

@@ -256,7 +256,7 @@ void TypingTrainerWindow::countDownOneSecond()
     const int score = typing::testScore(m_state.correctCount, m_state.wrongCount);
     m_recorder.addTest({clock().now(), static_cast<int>(m_testLevel), m_state.correctCount, m_state.wrongCount, score});
     endTest();
-    m_hint->setText(typing::resultText(score));
+    m_hint->setText(typing::resultLabelText(score));
 }
 
 void TypingTrainerWindow::endTest()

@@ -171,9 +171,9 @@ TEST_F(QuizReviewTest, AWrongTypedAnswerIsShownLetterByLetter)
     EXPECT_EQ(child<QLabel>("Label2")->text(), QStringLiteral("残念"));
     EXPECT_EQ(child<QTextEdit>("Text3")->toPlainText(), QStringLiteral("apple りんご"));
     EXPECT_TRUE(comparison->isVisible());
-    // APLE against APPLE: the second P is missing; one edit away.
+    // aple against apple: the second p is missing; one edit away.
     EXPECT_TRUE(
-        comparison->text().contains(QStringLiteral("AP<span style=\"color:#e00000; font-weight:bold\">_</span>LE")));
+        comparison->text().contains(QStringLiteral("ap<span style=\"color:#e00000; font-weight:bold\">_</span>le")));
     EXPECT_TRUE(comparison->text().contains(QStringLiteral("惜しい")));
 
     answer(QStringLiteral("nesesary"));
@@ -207,8 +207,11 @@ TEST_F(QuizReviewTest, TrainingShowsTheComparisonUntilTheDirectionOrSelectionCha
     platform.dialogs.answers = {false};
     click("CmdChange");
     click("cmdNyuryoku");
-    answer(QStringLiteral("apple pie"));
+    // A long answer is shown whole, in the letters it was typed in.
+    answer(QStringLiteral("Apple pie with custard and cream"));
     EXPECT_TRUE(comparison->isVisible());
+    EXPECT_TRUE(comparison->text().contains(QStringLiteral("Apple")));
+    EXPECT_LE(comparison->sizeHint().width(), comparison->width());
     platform.dialogs.answers = {true};
     click("CmdNew");
     EXPECT_FALSE(comparison->isVisible());

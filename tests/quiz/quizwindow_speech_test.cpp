@@ -202,6 +202,33 @@ TEST_F(QuizSpeech, WithoutSpeechTheLearnerIsToldOnceAndTheQuizGoesOn)
     EXPECT_EQ(notices(), 1);
 }
 
+TEST_F(QuizSpeech, WithoutSoundTheListeningQuizStopsAndNothingUnheardIsJudged)
+{
+    // No sound from the start: the option does not stay on.
+    platform.speech.canSpeak = false;
+    trigger("mnuListening");
+    EXPECT_FALSE(find<QAction>("mnuListening")->isChecked());
+
+    // The sound goes away after a question was asked by ear: that question is
+    // read instead and judged only when answered again.
+    platform.speech.canSpeak = true;
+    trigger("mnuListening");
+    pick("List2", {0, 2});
+    click("cmdMondai");
+    EXPECT_EQ(prompt(), kListeningPrompt);
+    platform.speech.canSpeak = false;
+    answer(QStringLiteral("apricot"));
+    EXPECT_EQ(prompt(), QStringLiteral("りんご"));
+    EXPECT_TRUE(find<QLabel>("Label2")->text().isEmpty());
+    answer(QStringLiteral("apple"));
+    EXPECT_EQ(find<QLabel>("Label2")->text(), QStringLiteral("正解"));
+    EXPECT_EQ(prompt(), QStringLiteral("作る")) << "the listening quiz is off";
+    EXPECT_EQ(notices(), 1);
+    EXPECT_EQ(find<NoticeBar>("notice")->text().count(QStringLiteral("リスニング問題")), 1);
+    EXPECT_EQ(historyAtExit(window.get(), folder), QStringLiteral("\r\n\r\napple,りんご,2001/03/05,○"))
+        << "the unheard answer was not recorded";
+}
+
 // The new controls lie on free ground: none covers a control of the window.
 TEST_F(QuizSpeech, NewControlsCoverNoOtherControl)
 {

@@ -88,11 +88,15 @@ TEST(LearningRecord, TestsPerLevelInTimeOrder)
     r.addTest({QDateTime(QDate(2026, 12, 2), QTime(9, 0)), 1, 150, 2, 144});
     r.addTest({QDateTime(QDate(2026, 12, 1), QTime(9, 0)), 1, 120, 0, 120});
     r.addTest({QDateTime(QDate(2026, 12, 1), QTime(10, 0)), 3, 90, 1, 87});
+    r.addTest({QDateTime(QDate(2026, 12, 3), QTime(9, 0)), 1, 0, 360, -1080});
     const typing::TypingRecord record = typing::readTypingRecord(r.textToAppend(0));
     const std::vector<TestPoint> low = testsOfLevel(record, 1);
-    ASSERT_EQ(low.size(), 2u);
+    ASSERT_EQ(low.size(), 3u);
     EXPECT_EQ(low[0].score, 120);
-    EXPECT_EQ(low[1].charactersPer10Minutes, 1500);
+    // The figure of the trainer's result: net characters, never below 0.
+    EXPECT_EQ(low[1].charactersPer10Minutes, 1440);
+    EXPECT_EQ(low[2].score, -1080);
+    EXPECT_EQ(low[2].charactersPer10Minutes, 0);
     EXPECT_EQ(testsOfLevel(record, 3).size(), 1u);
     EXPECT_TRUE(testsOfLevel(record, 2).empty());
 }

@@ -50,6 +50,7 @@ class RecordWindowTest : public ::testing::Test {
         for (int i = 0; i < 20; ++i)
             typing.addKey(u'Q', i < 8 ? u'W' : u'Q');
         typing.addTest({QDateTime(kToday, QTime(9, 0)), 1, 150, 2, 144});
+        typing.addTest({QDateTime(kToday, QTime(9, 5)), 2, 0, 360, -1080});
         folder.write(QStringLiteral("TypingRecord.dat"), typing.textToAppend(0));
         learnerHistory.setFolder(folder.path());
     }
@@ -89,6 +90,11 @@ TEST_F(RecordWindowTest, ShowsTheHistoryAsChartsWithValuesOnHover)
     EXPECT_TRUE(
         child<QLabel>(&w, "lbWorstKeys")->text().contains(QStringLiteral("「Q」ミス 40.0%　代わりに「W」を押しがち")));
     EXPECT_EQ(child<BarChart>(&w, "chartTestScores")->points().size(), 1u);
+    // The trainer's figure by its name; a score below 0 as it is.
+    EXPECT_TRUE(
+        child<BarChart>(&w, "chartTestSpeed")->points()[0].detail.contains(QStringLiteral("１０分あたり1440字入力")));
+    child<QComboBox>(&w, "cmbTestLevel")->setCurrentIndex(1);
+    EXPECT_EQ(child<BarChart>(&w, "chartTestScores")->points()[0].value, -1080);
     child<QComboBox>(&w, "cmbTestLevel")->setCurrentIndex(2);
     EXPECT_TRUE(child<BarChart>(&w, "chartTestScores")->points().empty()) << "no 上級 test yet";
     EXPECT_FALSE(child<NoticeBar>(&w, "lbRecordNotice")->isVisible());

@@ -40,18 +40,18 @@ void expectConsistent(const AnswerComparison& comparison)
         const QString typedPart = comparison.typed.mid(step.typedStart, step.typedLength);
         const QString rightPart = comparison.right.mid(step.rightStart, step.rightLength);
         switch (step.edit) {
-        case LetterEdit::Same: ASSERT_EQ(typedPart, rightPart); break;
+        case LetterEdit::Same: ASSERT_EQ(typedPart.toUpper(), rightPart.toUpper()); break;
         case LetterEdit::Changed:
             ASSERT_EQ(typedPart.size(), 1);
             ASSERT_EQ(rightPart.size(), 1);
-            ASSERT_NE(typedPart, rightPart);
+            ASSERT_NE(typedPart.toUpper(), rightPart.toUpper());
             break;
         case LetterEdit::Missing: ASSERT_TRUE(typedPart.isEmpty() && rightPart.size() == 1); break;
         case LetterEdit::Extra: ASSERT_TRUE(rightPart.isEmpty() && typedPart.size() == 1); break;
         case LetterEdit::Swapped:
             ASSERT_EQ(typedPart.size(), 2);
-            ASSERT_EQ(typedPart.at(0), rightPart.at(1));
-            ASSERT_EQ(typedPart.at(1), rightPart.at(0));
+            ASSERT_EQ(typedPart.at(0).toUpper(), rightPart.at(1).toUpper());
+            ASSERT_EQ(typedPart.at(1).toUpper(), rightPart.at(0).toUpper());
             break;
         }
         edits += step.edit == LetterEdit::Same ? 0 : 1;
@@ -131,6 +131,12 @@ TEST(AnswerComparison, MatchesExactlyWhenTheQuizWouldJudgeItRight)
     // Only spaces are trimmed, as in judging.
     EXPECT_FALSE(compareAnswers(u"\thello"_qs, u"hello"_qs).matches());
     EXPECT_EQ(compareAnswers(u"take off"_qs, u"take  off"_qs).edits, 1);
+
+    // Each answer is kept in its own letters, to be shown as written.
+    const AnswerComparison mixed = compareAnswers(u" Rock & Rol "_qs, u"rock & roll"_qs);
+    EXPECT_EQ(mixed.typed, u"Rock & Rol"_qs);
+    EXPECT_EQ(mixed.right, u"rock & roll"_qs);
+    EXPECT_EQ(pattern(mixed), "==========-");
 }
 
 TEST(AnswerComparison, RandomAnswersAlignOptimally)

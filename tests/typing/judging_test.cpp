@@ -1,5 +1,8 @@
 #include "typing/judging.h"
 #include "typing/skilltest.h"
+#include "ui/fonts.h"
+
+#include <QTextLayout>
 
 #include <gtest/gtest.h>
 
@@ -173,8 +176,28 @@ TEST(SkillTest, ResultText)
         QStringLiteral("目安　１級　800字以上　　２級　600字以上　　３級　500字以上　　４級　400字以上");
     EXPECT_EQ(resultText(testScore(120, 10)),
               QStringLiteral("あなたの成績は90点です。１０分あたり900字入力\r\n") + guide);
-    EXPECT_EQ(resultText(testScore(10, 5)),
-              QStringLiteral("あなたの成績は-5点です。１０分あたり-50字入力\r\n") + guide);
+    // The score may fall below 0; the characters typed never do.
+    EXPECT_EQ(resultText(testScore(10, 5)), QStringLiteral("あなたの成績は-5点です。１０分あたり0字入力\r\n") + guide);
+    EXPECT_EQ(resultText(testScore(0, 360)),
+              QStringLiteral("あなたの成績は-1080点です。１０分あたり0字入力\r\n") + guide);
+    EXPECT_EQ(charactersPer10Minutes(testScore(158, 14)), 1160) << "net of wrong presses, not 1580";
+}
+
+// However narrow the label, the guide wraps only at its spaces.
+TEST(SkillTest, ResultLabelWrapsOnlyAtSpaces)
+{
+    const QString shown = resultLabelText(90);
+    EXPECT_EQ(QString(shown).remove(kWordJoiner), resultText(90));
+    for (int width = 60; width <= 700; width += 20) {
+        QTextLayout layout(shown.mid(shown.indexOf(u'\n') + 1), uiFont(Face::Gothic, 11.25, true));
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            const qsizetype end = line.textStart() + line.textLength();
+            EXPECT_TRUE(end == layout.text().size() || layout.text().at(end - 1) == u'　') << width;
+        }
+        layout.endLayout();
+    }
 }
 
 TEST(SkillTest, CountdownEndsOnceAtZero)
