@@ -153,6 +153,33 @@ def renders_meaning(head, translation):
     return None
 
 
+REVIEWED_NAME = "reviewed-examples.tsv"
+
+
+def reviewed_examples():
+    """The examples a reader has accepted as showing the taught meaning
+    although the translation, written as a Japanese speaker would, does not
+    contain the meaning's words: pairs (English entry, example line)."""
+    path = os.path.join(ROOT, REVIEWED_NAME)
+    pairs = set()
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            if line.startswith("#") or not line.strip():
+                continue
+            word, _, example = line.rstrip("\n").partition("\t")
+            pairs.add((word, example))
+    return pairs
+
+
+REVIEWED = reviewed_examples()
+
+
+def fits_meaning(eng, head, line, translation):
+    """Whether the example (line, translation) shows `eng` in the meaning
+    `head`: the translation renders it, or a reader has said so."""
+    return renders_meaning(head, translation) or ("reviewed" if (eng, line) in REVIEWED else None)
+
+
 def phrases_containing(words):
     """For each course entry, the longer course entries that hold it as whole
     words (stand → stand up, stand out)."""
@@ -480,7 +507,7 @@ def check_examples(names, data, args):
             line, translation = hit
             if line not in english:
                 problems.append(f"{n}: {eng!r} is matched outside an English line: {line!r}")
-            form = renders_meaning(head, translation)
+            form = fits_meaning(eng, head, line, translation)
             if form is None:
                 wrong.append(f"{eng} ({head}): {line} / {translation}")
                 continue

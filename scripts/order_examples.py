@@ -50,7 +50,7 @@ def main():
     for i, (e, j) in enumerate(pairs):
         for eng, (key, head) in waiting.items():
             if key in e:
-                fits = cc.used_on_its_own(eng, e, phrases[eng]) and cc.renders_meaning(head, j)
+                fits = cc.used_on_its_own(eng, e, phrases[eng]) and cc.fits_meaning(eng, head, e, j)
                 (good if fits else bad)[i].add(eng)
                 if fits:
                     served.add(eng)

@@ -43,6 +43,7 @@ IRREGULAR = {
     "ourselves": "we", "them": "they", "their": "they", "theirs": "they", "themselves": "they",
     "your": "you", "yours": "you", "yourself": "you", "yourselves": "you", "its": "it",
     "itself": "it", "these": "this", "those": "that", "an": "a", "people": "person",
+    "cannot": "can", "laid": "lay", "gentlemen": "gentleman", "truly": "true", "whom": "who",
 }
 
 
