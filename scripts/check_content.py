@@ -393,10 +393,18 @@ def crossword(puzzles):
 # ---- courses ----
 
 def head_alternatives(head):
-    """The alternatives of a meaning head without bracketed remarks:
-    兄・弟・兄弟 → 兄, 弟, 兄弟."""
-    text = re.sub(r"（[^）]*）|\([^)]*\)", "", head)
-    return {a.strip("～ 　") for a in re.split(r"[・、／/]", text)} - {""}
+    """The alternatives of a meaning head, each with the bracketed remark
+    that tells it apart: 帽子（ふちのあるもの）・キャップ → 帽子（ふちのあるもの）,
+    キャップ."""
+    alternatives, depth, current = set(), 0, ""
+    for ch in head + "・":
+        depth += (ch in "（(") - (ch in "）)")
+        if depth == 0 and ch in "・、／/":
+            alternatives.add(current.strip("～ 　"))
+            current = ""
+        else:
+            current += ch
+    return alternatives - {""}
 
 
 def shared_alternative(name, pairs):
