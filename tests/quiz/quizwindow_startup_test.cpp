@@ -26,8 +26,10 @@ TEST_F(StartupTest, WindowListsAndPromptAfterStartUp)
     EXPECT_EQ(button("CmdChange")->text(), QStringLiteral("和訳考察に変更"));
     EXPECT_TRUE(shown("RichTextBox3").isEmpty());
     EXPECT_TRUE(notice().isEmpty()) << "no start-up problems to report";
-    EXPECT_EQ(shown("RichTextBox2"),
-              QStringLiteral("I make a cake.\r\n私はケーキを作る。\r\nAn apple a day.\r\n一日一個のりんご。\r\n"));
+    EXPECT_EQ(
+        shown("RichTextBox2"),
+        QStringLiteral(
+            "The cake maker will make a cake.\r\n私はケーキを作る。\r\nAn apple a day.\r\n一日一個のりんご。\r\n"));
 }
 
 TEST_F(StartupTest, HiddenAndVisibleControls)
