@@ -502,6 +502,7 @@ def check_examples(names, data, args):
     words = good = 0
     weak = []
     in_phrase = []  # the word only inside a longer entry: read by hand
+    used_reviews = set()
     for n in names:
         pairs = data.get(n, [])
         missing, wrong = [], []
@@ -516,6 +517,10 @@ def check_examples(names, data, args):
             if line not in english:
                 problems.append(f"{n}: {eng!r} is matched outside an English line: {line!r}")
             form = fits_meaning(eng, head, line, translation)
+            if (eng, line) in REVIEWED:
+                used_reviews.add((eng, line))
+                if form != "reviewed":
+                    problems.append(f"{REVIEWED_NAME}: {eng!r} needs no review, its translation shows {form!r}")
             if form is None:
                 wrong.append(f"{eng} ({head}): {line} / {translation}")
                 continue
@@ -531,6 +536,8 @@ def check_examples(names, data, args):
             problems.append(f"{n}: no example for {w!r}")
         if args.missing and missing:
             print("    missing:", ", ".join(missing))
+    for eng, line in sorted(REVIEWED - used_reviews):
+        problems.append(f"{REVIEWED_NAME}: {eng!r} is not shown {line!r}")
     share = 100 * good / words if words else 0
     print(f"examples in the taught meaning: {good}/{words} = {share:.1f}%")
     if share < MIN_IN_MEANING:
@@ -554,7 +561,8 @@ def main():
     check_examples(names, data, args)
     lookup = ExampleLookup(example_text())
     graded = [(int(COURSE_NAME.match(n).group(1)), n, data.get(n, [])) for n in names if COURSE_NAME.match(n)]
-    report, found = word_frequency.grading(graded, lambda e: (lookup.find(e) or (None,))[0])
+    proverbs = set(check_pairs(EXAMPLE_FILES[0], read(EXAMPLE_FILES[0])))
+    report, found = word_frequency.grading(graded, lambda e: (lookup.find(e) or (None,))[0], proverbs)
     print("\n".join(report))
     problems.extend(found)
     if args.puzzles > 0:
