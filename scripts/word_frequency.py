@@ -198,41 +198,31 @@ def example_words_above(line, own, levels):
     return above
 
 
-def grading(courses, example_of, proverbs):
-    """Measures `courses` ([(level, course name, [(english, meaning)])])
-    against the list; `example_of(english)` gives the example line the
-    program shows for a word, or None. A proverb keeps its old words: it is
-    counted, not held to the levels. Returns the lines to print and the
-    problems found."""
-    lists = readme_lists()
-    left_out, rare_ok = lists.get("left-out", {}), lists.get("rare", {})
-    levels = Levels((e, level) for level, _, pairs in courses for e, _ in pairs)
-    report, problems = [], []
-
+def check_coverage(levels, left_out, report, problems):
     share, missing = coverage(levels, left_out)
     report.append(f"core words asked: {share:.1f}% of the {CORE} most frequent, less {len(left_out)} left out")
     if share < MIN_COVERAGE:
         problems.append(f"only {share:.1f}% of the core words are asked; missing: {' '.join(missing)}")
     for word in left_out:
-        if levels.of(word) is not None and word.lower() in levels.level:
+        if word.lower() in levels.level:
             problems.append(f"{word!r} is listed as left out but is asked")
 
+
+def check_levels(courses, rare_ok, levels, report, problems):
+    """The level table: the median rank rises from level to level, the most
+    frequent words stay below level 4, the rare ones are few and listed."""
     ranks = collections.defaultdict(list)
-    singles = []
     for level, name, pairs in courses:
         for english, _ in pairs:
             if " " in english:
                 continue
             r = rank(english)
             ranks[level].append(r)
-            singles.append(english)
             if r <= NO_HIGH_LEVEL and level >= 4:
                 problems.append(f"{name}: {english!r} (rank {r}) is too common for level {level}")
             if r > RARE and english not in rare_ok:
                 problems.append(f"{name}: {english!r} (rank {'beyond list' if r == BEYOND else r}) "
                                 f"is rare and not listed with a reason")
-    rare = [w for w in singles if rank(w) > RARE]
-    rare_share = 100.0 * len(rare) / len(singles) if singles else 0.0
     report.append("level  words  median rank  top 1500  beyond 10000")
     last = 0
     for level in sorted(ranks):
@@ -243,13 +233,18 @@ def grading(courses, example_of, proverbs):
         if median <= last:
             problems.append(f"the median rank of level {level} does not rise above the level before")
         last = median
-    report.append(f"beyond {RARE}: {len(rare)} of {len(singles)} single words = {rare_share:.1f}%")
+    singles = [x for r in ranks.values() for x in r]
+    rare = sum(x > RARE for x in singles)
+    rare_share = 100.0 * rare / len(singles) if singles else 0.0
+    report.append(f"beyond {RARE}: {rare} of {len(singles)} single words = {rare_share:.1f}%")
     if rare_share > MAX_RARE_SHARE:
         problems.append(f"{rare_share:.1f}% of the single words are beyond rank {RARE}")
     for word in rare_ok:
         if word.lower() not in levels.level or rank(word) <= RARE:
             problems.append(f"{word!r} is listed as rare but is not a rare course word")
 
+
+def check_low_examples(courses, example_of, proverbs, levels, report, problems):
     above_count = proverb_count = 0
     for level, name, pairs in courses:
         if level not in LOW_LEVELS:
@@ -258,14 +253,26 @@ def grading(courses, example_of, proverbs):
             line = example_of(english)
             if line is None:
                 continue
-            own = {w.lower() for w in english.split()}
-            above = example_words_above(line, own, levels)
+            above = example_words_above(line, {w.lower() for w in english.split()}, levels)
             if line in proverbs:
                 proverb_count += bool(above)
-                continue
-            if above:
+            elif above:
                 above_count += 1
                 problems.append(f"{name}: the example of {english!r} uses {above}: {line}")
     report.append(f"level 1-2 examples with words above level {MAX_EXAMPLE_LEVEL}: {above_count}"
                   f" (and {proverb_count} proverbs with older words)")
+
+
+def grading(courses, example_of, proverbs):
+    """Measures `courses` ([(level, course name, [(english, meaning)])])
+    against the list; `example_of(english)` gives the example line the
+    program shows for a word, or None. A proverb keeps its old words: it is
+    counted, not held to the levels. Returns the lines to print and the
+    problems found."""
+    lists = readme_lists()
+    levels = Levels((e, level) for level, _, pairs in courses for e, _ in pairs)
+    report, problems = [], []
+    check_coverage(levels, lists.get("left-out", {}), report, problems)
+    check_levels(courses, lists.get("rare", {}), levels, report, problems)
+    check_low_examples(courses, example_of, proverbs, levels, report, problems)
     return report, problems
