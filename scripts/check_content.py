@@ -2,9 +2,10 @@
 """Checks of the shipped learning content in content/.
 
 Prints counts, the share of course words whose example sentence (found the way
-the program finds it) uses the word in the meaning the course teaches, and
+the program finds it) uses the word in the meaning the course teaches, how
+common the course words are (word_frequency.py; content/README.md) and
 crossword fill statistics; lists every problem found and exits non-zero when
-there is one.  Standard library only.
+there is one, a word without an example included.  Standard library only.
 
     python3 scripts/check_content.py [--missing] [--weak] [--puzzles N]
 
