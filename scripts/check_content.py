@@ -490,12 +490,16 @@ def check_examples(names, data, args):
             problems.append(f"諺.txt proverb {i}: untypable character in {l!r}")
     if len(proverbs) < MIN_PROVERBS:
         problems.append(f"only {len(proverbs)} proverbs")
-    english = set(proverbs)
+    english = collections.Counter(proverbs)
     counts = []
     for n in EXAMPLE_FILES[1:]:
         lines = check_pairs(n, read(n))
         english.update(lines)
         counts.append(len(lines))
+    # The lookup stops at the first copy of a line: a second one is never shown.
+    for line, k in english.items():
+        if k > 1:
+            problems.append(f"example {line!r} is there {k} times")
     print(f"proverbs: {len(proverbs)}, examples: {' + '.join(map(str, counts))}")
 
     lookup = ExampleLookup(example_text())
