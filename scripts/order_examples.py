@@ -7,8 +7,9 @@ meaning the course teaches.
 The proverbs (諺.txt) are searched first and keep their order. The example
 pairs of both files are put in one sequence, greedily: at each step the pair
 that spoils the fewest words still waiting for their sentence, then the one
-that serves the most of them; the first half of the sequence goes to
-例文.txt, the second to 例文-2.txt.  Standard library only.
+that serves the most of them; a word of levels 1 and 2 is served only by a
+sentence whose other words it has met (levels 1 to 3). The first half of
+the sequence goes to 例文.txt, the second to 例文-2.txt.  Standard library only.
 
     python3 scripts/order_examples.py
 """
@@ -17,6 +18,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import check_content as cc  # noqa: E402
+import word_frequency as wf  # noqa: E402
 
 
 def pairs_of(name):
@@ -44,13 +46,22 @@ def main():
         waiting[eng] = (key, head)
 
     phrases = cc.phrases_containing([e for e, _ in words])
+    # A word of the low levels fits only a sentence of words it has met.
+    course_levels = [(e, int(cc.COURSE_NAME.match(n).group(1))) for n in names for e, _ in data.get(n, [])]
+    levels = wf.Levels(course_levels)
+    low = {e for e, level in course_levels if level in wf.LOW_LEVELS}
+
+    def simple_enough(eng, line):
+        return eng not in low or not wf.example_words_above(line, {w.lower() for w in eng.split()}, levels)
+
     good = [set() for _ in pairs]
     bad = [set() for _ in pairs]
     served = set()
     for i, (e, j) in enumerate(pairs):
         for eng, (key, head) in waiting.items():
             if key in e:
-                fits = cc.used_on_its_own(eng, e, phrases[eng]) and cc.renders_meaning(head, j)
+                fits = (cc.used_on_its_own(eng, e, phrases[eng]) and cc.fits_meaning(eng, head, e, j)
+                        and simple_enough(eng, e))
                 (good if fits else bad)[i].add(eng)
                 if fits:
                     served.add(eng)

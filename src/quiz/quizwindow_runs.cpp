@@ -122,13 +122,16 @@ void QuizWindow::revealMeaning()
     }
 }
 
-// The example sentence with the word in blue.
+// The example sentence with the word in blue: the word as the lookup found
+// it, between spaces, rather than a longer word that holds it earlier in the
+// line (helps before help).
 void QuizWindow::showExample(const QString& example, const QString& english)
 {
     if (example.isEmpty())
         return;
     m_exampleBox->setText(example);
-    const qsizetype at = example.indexOf(english);
+    qsizetype at = example.indexOf(u' ' + english + u' ');
+    at = at >= 0 ? at + 1 : example.indexOf(english);
     if (at >= 0)
         m_exampleBox->selectAndColour(at, english.size(), QColor(0, 0, 255));
 }

@@ -41,8 +41,10 @@ class QuizWindowTest : public ::testing::Test {
         folder.write(QStringLiteral("eng-1-2.dat"), QStringLiteral("cat,ねこ\ndog,いぬ\n"));
         folder.write(QStringLiteral("諺.txt"), QString());
         folder.write(QStringLiteral("例文-2.txt"), QString());
-        folder.write(QStringLiteral("例文.txt"),
-                     QStringLiteral("I make a cake.\n私はケーキを作る。\nAn apple a day.\n一日一個のりんご。\n"));
+        folder.write(
+            QStringLiteral("例文.txt"),
+            QStringLiteral(
+                "The cake maker will make a cake.\n私はケーキを作る。\nAn apple a day.\n一日一個のりんご。\n"));
     }
 
     QuizWindow& open()

@@ -97,7 +97,7 @@ TEST_F(SelectionTest, TheExampleOfAPickIsShownAfterItsJudgement)
     click("cmdMondai");
     platform.dialogs.inputs = {QStringLiteral("0")};
     answer(QStringLiteral("make"));
-    EXPECT_EQ(shown("RichTextBox3"), QStringLiteral("I make a cake.\r\r\n私はケーキを作る。\r"));
+    EXPECT_EQ(shown("RichTextBox3"), QStringLiteral("The cake maker will make a cake.\r\r\n私はケーキを作る。\r"));
 }
 
 TEST_F(SelectionTest, RemovingAnsweredNoOnlyMovesToTheLastQuestion)
