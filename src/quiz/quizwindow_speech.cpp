@@ -97,9 +97,9 @@ void QuizWindow::speakWordMenuRow()
     say({m_session.courseEnglish().value(m_wordMenuRow)});
 }
 
-void QuizWindow::showPhoneticSpelling(const QString& english)
+void QuizWindow::showPhoneticSpelling(const QString& english, const QString& meaning)
 {
-    m_phoneticLabel->setText(phoneticLine(english, PhoneticSpelling::shipped().ipa(english)));
+    m_phoneticLabel->setText(phoneticLine(english, transcription(english, meaning)));
 }
 
 } // namespace lumo
