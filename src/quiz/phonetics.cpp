@@ -18,17 +18,20 @@ std::string_view bytes(QByteArrayView view)
 
 } // namespace
 
-const PronouncingDictionary& PronouncingDictionary::whole()
+QByteArray PronouncingDictionary::compiledInTable()
 {
     // Built without compression, the table is read where the program is
     // mapped: finding it costs no reading and no memory.
-    static const QByteArray copy = [] {
-        QResource resource(QStringLiteral(":/quiz/pronunciation.tsv"));
-        if (resource.compressionAlgorithm() == QResource::NoCompression)
-            return QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), resource.size());
-        return resource.uncompressedData();
-    }();
-    static const PronouncingDictionary dictionary{QByteArrayView(copy)};
+    QResource resource(QStringLiteral(":/quiz/pronunciation.tsv"));
+    if (resource.compressionAlgorithm() == QResource::NoCompression)
+        return QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), resource.size());
+    return resource.uncompressedData();
+}
+
+const PronouncingDictionary& PronouncingDictionary::whole()
+{
+    static const QByteArray table = compiledInTable();
+    static const PronouncingDictionary dictionary{QByteArrayView(table)};
     return dictionary;
 }
 

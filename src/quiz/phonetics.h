@@ -22,6 +22,8 @@ class PronouncingDictionary {
     // The dictionary compiled into the program. The first call only finds
     // the table in the program's data; no line is read before a lookup.
     static const PronouncingDictionary& whole();
+    // The table compiled into the program; its bytes stay in the program.
+    static QByteArray compiledInTable();
 
     // Every pronunciation of `word` (small letters), the usual one first;
     // empty when the dictionary does not hold it.
