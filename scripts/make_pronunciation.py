@@ -45,7 +45,7 @@ VOWELS = {
 }
 # Stressed forms that differ from the unstressed ones by more than the mark.
 STRESSED = {"AH": "ʌ", "ER": "əːr"}
-# Unstressed long vowels are written short (happy /hǽpi/, July /dʒulái/).
+# Unstressed long vowels are written short (happy /hǽpi/, situation /sìtʃuéiʃən/).
 UNSTRESSED = {"IY": "i", "UW": "u"}
 # Before an r that ends the syllable: car /kɑ́ːr/, here /híər/, there /ðéər/,
 # tour /túər/, ear /íər/.
