@@ -15,8 +15,8 @@ packages=(
   fonts-ipafont-gothic fonts-liberation2 fonts-dejavu-core
   # Speaking aloud: Qt TextToSpeech with the offline flite engine. The
   # declarative headers only provide QtQmlIntegration, which the
-  # TextToSpeech headers include. (scripts/make_ipa.py also needs espeak-ng;
-  # neither the build nor the tests do.)
+  # TextToSpeech headers include. (scripts/make_pronunciation.py reads the
+  # pronouncing dictionary from npm; neither the build nor the tests do.)
   qt6-speech-dev qt6-speech-flite-plugin qt6-declarative-dev
   poppler-utils
 )

@@ -24,7 +24,7 @@
 //   CmdKeytre typing trainer · cmdCross crossword · CmdNew new selection · cmdNyuryoku training run
 //   cmdMondai question-form run · CmdChange direction switch · cmdSelect show selected questions · Command2 end
 //   Timer1 the translation direction's advance timer (1 s)
-//   cmdHatuon 発音: speak the English · lbHatuonKigou the judged English with its phonetic spelling
+//   cmdHatuon 発音: speak the English · lbHatuonKigou the judged English with its pronunciation
 //   lbCompare a wrong typed answer beside the right one, letter by letter
 //   notice problems with files (start-up files, a course, a history file) and with speech, in a bar
 //          under every control; the window grows by its height while it shows
@@ -141,12 +141,12 @@ class QuizWindow : public QMainWindow {
     void speakCurrentWord();
     void showWordMenu(QListWidget* list, const QPoint& pos);
     void speakWordMenuRow();
-    void showPhoneticSpelling(const QString& english);
     // The listening quiz asks by ear only while the English can be heard.
     void setListening(bool on);
     bool asksByEar();
     bool questionWentUnheard();
     void stopListening();
+    void showPhoneticSpelling(const QString& english, const QString& meaning);
     // Today's review (quizwindow_review.cpp).
     void pickTodaysReview();
     void askReviewLimit();

@@ -87,7 +87,7 @@ void QuizWindow::judgeTypedAnswer()
         showAnswerComparison(typed, j.english);
     m_noteBox->setText(j.note);
     m_verdictLabel->setText(j.correct ? QStringLiteral("正解") : QStringLiteral("残念"));
-    showPhoneticSpelling(j.english);
+    showPhoneticSpelling(j.english, j.meaning);
     const QStringList said = m_speaking.judged(j.english);
     showExample(j.example, j.english);
     playSound(j.correct ? QStringLiteral("sample3.wav") : QStringLiteral("sample2.wav"));
@@ -107,7 +107,7 @@ void QuizWindow::revealMeaning()
     // The meaning goes into the answer box while its question is current, so
     // the letter guide still follows that question's English.
     m_answerBox->setText(m_session.currentMeaning());
-    showPhoneticSpelling(m_session.currentEnglish());
+    showPhoneticSpelling(m_session.currentEnglish(), m_session.currentMeaning());
     say(m_speaking.judged(m_session.currentEnglish()));
     switch (m_session.reveal()) {
     case QuizSession::AfterReveal::SelfGrade:

@@ -145,9 +145,9 @@ void QuizWindow::stopListening()
         m_notice->addNotice(stopped);
 }
 
-void QuizWindow::showPhoneticSpelling(const QString& english)
+void QuizWindow::showPhoneticSpelling(const QString& english, const QString& meaning)
 {
-    m_phoneticLabel->setText(phoneticLine(english, PhoneticSpelling::shipped().ipa(english)));
+    m_phoneticLabel->setText(phoneticLine(english, transcription(english, meaning)));
 }
 
 } // namespace lumo
