@@ -62,7 +62,7 @@ CourseWords readWordFiles(const QString& folder, int fromNo, int toNo)
     QString text;
     for (int n = fromNo; n <= toNo; ++n) {
         const QString path = folder + wordFileName(n);
-        const TextFile file = readTextFile(path);
+        const TextFile file = readTextFile(path, kMaxHandWrittenTextBytes);
         if (file.status != TextFile::Status::Ok)
             course.problems.append(readProblemMessage(file, path));
         // Every file ends its last line, so a file without a final line

@@ -190,9 +190,10 @@ QString toStorableText(const QString& text, QChar replacement)
     return result;
 }
 
-TextFile readTextFile(const QString& path)
+TextFile readTextFile(const QString& path, qint64 maxBytes)
 {
     TextFile result;
+    result.maxBytes = maxBytes;
     const auto fail = [&result](TextFile::Status status, int error = 0) {
         result.status = status;
         result.error = error;
@@ -224,7 +225,7 @@ TextFile readTextFile(const QString& path)
         return fail(TextFile::Status::Folder);
     if (!S_ISREG(status.st_mode))
         return fail(TextFile::Status::NotAFile);
-    if (status.st_size > kMaxTextFileBytes)
+    if (status.st_size > maxBytes)
         return fail(TextFile::Status::TooLarge);
     QByteArray bytes(qsizetype(status.st_size), Qt::Uninitialized);
     qsizetype done = 0;
@@ -240,7 +241,7 @@ TextFile readTextFile(const QString& path)
         if (n == 0)
             break;
         done += n;
-        if (done > kMaxTextFileBytes)
+        if (done > maxBytes)
             return fail(TextFile::Status::TooLarge);
     }
     bytes.truncate(done);
@@ -268,9 +269,9 @@ QString statusMessage(const TextFile& file, const QString& path)
     case TextFile::Status::Unreadable:
         return QStringLiteral("ファイル「%1」を読み込めません：%2。").arg(name, causeOfError(file.error));
     case TextFile::Status::TooLarge:
-        return QStringLiteral("ファイル「%1」は %2 MB を超えているため、読み込めません。")
-            .arg(name)
-            .arg(kMaxTextFileBytes / (1024 * 1024));
+        return QStringLiteral("ファイル「%1」は %2 を超えているため、読み込めません。")
+            .arg(name, file.maxBytes >= 1024 * 1024 ? QStringLiteral("%1 MB").arg(file.maxBytes / (1024 * 1024))
+                                                    : QStringLiteral("%1 KB").arg(file.maxBytes / 1024));
     case TextFile::Status::BadBytes:
         return QStringLiteral("ファイル「%1」に読めない文字が %2 か所あり、「\uFFFD」に置き換えました。")
             .arg(name)

@@ -64,7 +64,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
 void HelpWindow::showHelpText(const QString& path)
 {
-    const TextFile file = m_text->LoadFile(path);
+    const TextFile file = m_text->LoadFile(path, kMaxHandWrittenTextBytes);
     m_notice->showNotice(readProblemMessage(file, path));
     arrange();
 }

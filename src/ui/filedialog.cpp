@@ -32,18 +32,16 @@ class JapaneseFileDetails final : public QIdentityProxyModel {
         const bool folder = files->isDir(file);
         switch (index.column()) {
         case Size:
-            return folder ? QString() : m_japanese.formattedDataSize(files->size(file), 1,
-                                                                     QLocale::DataSizeTraditionalFormat);
+            return folder ? QString()
+                          : m_japanese.formattedDataSize(files->size(file), 1, QLocale::DataSizeTraditionalFormat);
         case Kind: {
             if (folder)
                 return QStringLiteral("フォルダー");
             const QString suffix = files->fileInfo(file).suffix();
             return suffix.isEmpty() ? QStringLiteral("ファイル") : suffix.toUpper() + QStringLiteral(" ファイル");
         }
-        case Modified:
-            return m_japanese.toString(files->lastModified(file), QStringLiteral("yyyy/MM/dd HH:mm"));
-        default:
-            return QIdentityProxyModel::data(index, role);
+        case Modified: return m_japanese.toString(files->lastModified(file), QStringLiteral("yyyy/MM/dd HH:mm"));
+        default: return QIdentityProxyModel::data(index, role);
         }
     }
 
@@ -61,8 +59,7 @@ int columnWidth(const QTreeView& view, int column, std::initializer_list<QString
                  2 * view.style()->pixelMetric(QStyle::PM_HeaderMargin);
     for (const QString& sample : samples)
         widest = std::max(widest, metrics.horizontalAdvance(sample));
-    return widest + 2 * (view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) +
-           metrics.horizontalAdvance(u'0');
+    return widest + 2 * (view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + metrics.horizontalAdvance(u'0');
 }
 
 } // namespace
@@ -76,7 +73,8 @@ void showDetailsInJapanese(QFileDialog& dialog)
     QHeaderView* header = view->header();
     const int before = header->length();
     header->resizeSection(Size, columnWidth(*view, Size, {QStringLiteral("999 バイト"), QStringLiteral("1023.9 MB")}));
-    header->resizeSection(Kind, columnWidth(*view, Kind, {QStringLiteral("フォルダー"), QStringLiteral("JPEG ファイル")}));
+    header->resizeSection(Kind,
+                          columnWidth(*view, Kind, {QStringLiteral("フォルダー"), QStringLiteral("JPEG ファイル")}));
     header->resizeSection(Modified, columnWidth(*view, Modified, {QStringLiteral("0000/00/00 00:00")}));
     // The dialog grows by what the columns gained, as far as the screen allows.
     const QScreen* screen = dialog.screen() ? dialog.screen() : QGuiApplication::primaryScreen();

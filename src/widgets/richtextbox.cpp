@@ -13,9 +13,9 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
     connect(this, &QTextEdit::textChanged, this, &RichTextBox::takeUserEdit);
 }
 
-TextFile RichTextBox::LoadFile(const QString& path)
+TextFile RichTextBox::LoadFile(const QString& path, qint64 maxBytes)
 {
-    TextFile file = readTextFile(path);
+    TextFile file = readTextFile(path, maxBytes);
     file.text = withLinesCut(loadedText(file.text), kMaxShownLineLength, file.cutLines);
     setText(file.text);
     return file;

@@ -18,8 +18,9 @@ class RichTextBox : public QTextEdit {
 
     // Replaces the content with the file's text (empty when it cannot be
     // read), its lines separated by CR LF whatever breaks the file uses. The
-    // result tells the caller what happened.
-    TextFile LoadFile(const QString& path);
+    // result tells the caller what happened. A file over `maxBytes` is
+    // refused unread.
+    TextFile LoadFile(const QString& path, qint64 maxBytes = kMaxTextFileBytes);
     // The whole content, CR LF between lines.
     const QString& Text() const { return m_text; }
     void setText(const QString& text);

@@ -1,9 +1,19 @@
+#include "base/aside.h"
 #include "base/programfolder.h"
 #include "base/random.h"
 #include "base/strings.h"
 #include "base/vkeys.h"
 
+#include "support/fakes.h"
+
+#include <QCoreApplication>
+#include <QThread>
+
 #include <gtest/gtest.h>
+
+#include <memory>
+#include <utility>
+#include <vector>
 
 using namespace lumo;
 
@@ -55,4 +65,22 @@ TEST(VirtualKeys, PrintedCharactersOfAJapaneseKeyboard)
     for (int silent :
          {vk::Shift, vk::Control, vk::Menu, vk::Capital, vk::NumLock, vk::F1, vk::Left, vk::Tab, vk::Return})
         EXPECT_TRUE(vk::printedCharacter(silent).isNull()) << silent;
+}
+
+// Work started aside is handed back on the receiver's thread, and not at all
+// once the receiver is gone.
+TEST(Aside, DeliversOnTheReceiversThreadWhileItLives)
+{
+    auto receiver = std::make_unique<QObject>();
+    QThread* const home = receiver->thread();
+    std::vector<std::pair<int, bool>> delivered;
+    const auto record = [&](int n) { delivered.emplace_back(n, QThread::currentThread() == home); };
+    lumo::deliverAside(
+        receiver.get(), [] { return QThread::currentThread() == qApp->thread() ? -1 : 1; }, record);
+    lumo::test::settleAside();
+    lumo::deliverAside(
+        receiver.get(), [] { return 2; }, record);
+    receiver.reset();
+    lumo::test::settleAside();
+    EXPECT_EQ(delivered, (std::vector<std::pair<int, bool>>{{1, true}}));
 }

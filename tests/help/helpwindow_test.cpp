@@ -102,6 +102,12 @@ TEST_F(HelpViewer, DamagedHelpTextIsShownWithANotice)
     EXPECT_EQ(text()->Text(), QStringLiteral("ok\r\n\uFFFD"));
     EXPECT_FALSE(notice()->isHidden());
     EXPECT_GT(text()->y(), notice()->geometry().bottom());
+
+    // Past any size a help text has, it is not read at all.
+    folder.writeBytes("help.txt", QByteArray(kMaxHandWrittenTextBytes + 1, 'a'));
+    viewer->showHelpText(helpPath());
+    EXPECT_TRUE(text()->Text().isEmpty());
+    EXPECT_EQ(notice()->text(), QStringLiteral("ファイル「help.txt」は 256 KB を超えているため、読み込めません。"));
 }
 
 // Read and used from the keyboard alone: the text has the focus first and

@@ -3,11 +3,13 @@
 #include "base/programfolder.h"
 #include "data/textfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QMetaObject>
 #include <QPdfWriter>
 #include <QTemporaryDir>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -167,6 +169,15 @@ void tick(const QObject& window, const QString& name)
 {
     if (QTimer* timer = findTimer(window, name))
         QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
+}
+
+void settleAside()
+{
+    QThreadPool::globalInstance()->waitForDone();
+    // The watcher hears of the finished work through posted events, and
+    // then posts its own signal.
+    for (int round = 0; round < 3; ++round)
+        QCoreApplication::processEvents();
 }
 
 } // namespace lumo::test

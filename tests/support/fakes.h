@@ -206,6 +206,9 @@ class TempProgramFolder {
 // window has no such timer.
 QTimer* findTimer(const QObject& window, const QString& name);
 void tick(const QObject& window, const QString& name = QStringLiteral("Timer1"));
+// Waits for the work windows started aside (base/aside.h) and delivers its
+// results, as the event loop would.
+void settleAside();
 
 // The bytes of `text` in code page 932 with LF turned into CR LF.
 QByteArray cp932Bytes(const QString& text);

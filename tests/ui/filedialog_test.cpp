@@ -40,9 +40,8 @@ TEST(FileDialog, DetailsInJapaneseFitTheirColumns)
 
     QStringList fileRow, folderRow;
     for (int row = 0; row < 2; ++row) {
-        QStringList& texts = view->model()->index(row, 0, view->rootIndex()).data().toString() == u"諺.txt"
-                                 ? fileRow
-                                 : folderRow;
+        QStringList& texts =
+            view->model()->index(row, 0, view->rootIndex()).data().toString() == u"諺.txt" ? fileRow : folderRow;
         for (int column = 1; column <= 3; ++column)
             texts.append(view->model()->index(row, column, view->rootIndex()).data().toString());
     }
