@@ -5,6 +5,7 @@
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QIdentityProxyModel>
+#include <QLayout>
 #include <QScreen>
 #include <QStyle>
 #include <QTreeView>
@@ -71,15 +72,23 @@ void showDetailsInJapanese(QFileDialog& dialog)
         return; // the desktop's own dialog
     dialog.setProxyModel(new JapaneseFileDetails(&dialog));
     QHeaderView* header = view->header();
-    const int before = header->length();
     header->resizeSection(Size, columnWidth(*view, Size, {QStringLiteral("999 バイト"), QStringLiteral("1023.9 MB")}));
     header->resizeSection(Kind,
                           columnWidth(*view, Kind, {QStringLiteral("フォルダー"), QStringLiteral("JPEG ファイル")}));
     header->resizeSection(Modified, columnWidth(*view, Modified, {QStringLiteral("0000/00/00 00:00")}));
-    // The dialog grows by what the columns gained, as far as the screen allows.
+    // The names take the width the other columns leave, and the dialog grows
+    // until that is room for a name of some length, as far as the screen
+    // allows: no column lies beyond the list's right edge.
+    header->setSectionResizeMode(Name, QHeaderView::Stretch);
+    const int details = header->sectionSize(Size) + header->sectionSize(Kind) + header->sectionSize(Modified);
+    const int wanted = details + QFontMetrics(view->font()).horizontalAdvance(QStringLiteral("単語リスト-0000.csv")) +
+                       2 * view->frameWidth() + view->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    dialog.ensurePolished();
+    if (dialog.layout())
+        dialog.layout()->activate();
     const QScreen* screen = dialog.screen() ? dialog.screen() : QGuiApplication::primaryScreen();
     const int room = screen ? screen->availableGeometry().width() : dialog.width();
-    dialog.resize(std::min(dialog.width() + std::max(0, header->length() - before), room), dialog.height());
+    dialog.resize(std::min(dialog.width() + std::max(0, wanted - view->width()), room), dialog.height());
 }
 
 std::optional<QString> chooseFile(QWidget* parent, const QString& title, const QString& filter,
