@@ -269,6 +269,10 @@ QString statusMessage(const TextFile& file, const QString& path)
     case TextFile::Status::Unreadable:
         return QStringLiteral("ファイル「%1」を読み込めません：%2。").arg(name, causeOfError(file.error));
     case TextFile::Status::TooLarge:
+        if (file.maxLines > 0)
+            return QStringLiteral("ファイル「%1」は %2 行を超えているため、読み込めません。")
+                .arg(name)
+                .arg(file.maxLines);
         return QStringLiteral("ファイル「%1」は %2 を超えているため、読み込めません。")
             .arg(name, file.maxBytes >= 1024 * 1024 ? QStringLiteral("%1 MB").arg(file.maxBytes / (1024 * 1024))
                                                     : QStringLiteral("%1 KB").arg(file.maxBytes / 1024));

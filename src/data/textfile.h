@@ -64,6 +64,7 @@ struct TextFile {
     int error = 0;                       // with Unreadable: the system's error number
     int cutLines = 0;                    // lines a text box cut to kMaxShownLineLength when it loaded the file
     qint64 maxBytes = kMaxTextFileBytes; // with TooLarge: the size it was refused past
+    qsizetype maxLines = 0;              // with TooLarge, when not 0: refused for having more lines than this
     bool usable() const { return status == Status::Ok || status == Status::BadBytes; }
 };
 // Files over `maxBytes` are refused (TooLarge) without being read.

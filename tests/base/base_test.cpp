@@ -6,13 +6,11 @@
 
 #include "support/fakes.h"
 
-#include <QCoreApplication>
 #include <QThread>
 
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <utility>
 #include <vector>
 
 using namespace lumo;
@@ -72,15 +70,16 @@ TEST(VirtualKeys, PrintedCharactersOfAJapaneseKeyboard)
 TEST(Aside, DeliversOnTheReceiversThreadWhileItLives)
 {
     auto receiver = std::make_unique<QObject>();
-    QThread* const home = receiver->thread();
-    std::vector<std::pair<int, bool>> delivered;
-    const auto record = [&](int n) { delivered.emplace_back(n, QThread::currentThread() == home); };
+    std::vector<bool> onReceiversThread;
+    const auto done = [&, home = receiver->thread()](QThread* worker) {
+        onReceiversThread.push_back(worker != home && QThread::currentThread() == home);
+    };
     lumo::deliverAside(
-        receiver.get(), [] { return QThread::currentThread() == qApp->thread() ? -1 : 1; }, record);
+        receiver.get(), [] { return QThread::currentThread(); }, done);
     lumo::test::settleAside();
     lumo::deliverAside(
-        receiver.get(), [] { return 2; }, record);
+        receiver.get(), [] { return QThread::currentThread(); }, done);
     receiver.reset();
     lumo::test::settleAside();
-    EXPECT_EQ(delivered, (std::vector<std::pair<int, bool>>{{1, true}}));
+    EXPECT_EQ(onReceiversThread, std::vector<bool>{true});
 }
