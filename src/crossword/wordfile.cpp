@@ -26,16 +26,17 @@ std::optional<WordEntry> parseWordLine(QStringView line)
 ParsedWords parseWordText(QStringView text)
 {
     ParsedWords parsed;
-    for (const QString& line : splitLines(text)) {
+    forEachLine(text, [&parsed](QStringView line) {
         std::optional<WordEntry> entry = parseWordLine(line);
         if (!entry)
-            continue;
+            return true;
         if (int(parsed.words.size()) == kMaxWords) {
             parsed.truncated = true;
-            break;
+            return false;
         }
         parsed.words.push_back(std::move(*entry));
-    }
+        return true;
+    });
     return parsed;
 }
 
