@@ -63,8 +63,8 @@ int columnWidth(const QTreeView& view, int column, std::initializer_list<QString
     return widest + 2 * (view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + metrics.horizontalAdvance(u'0');
 }
 
-} // namespace
-
+// Puts the Japanese details into the dialog and widens its columns to fit
+// them; nothing happens to a desktop's own dialog.
 void showDetailsInJapanese(QFileDialog& dialog)
 {
     auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
@@ -90,6 +90,8 @@ void showDetailsInJapanese(QFileDialog& dialog)
     const int room = screen ? screen->availableGeometry().width() : dialog.width();
     dialog.resize(std::min(dialog.width() + std::max(0, wanted - view->width()), room), dialog.height());
 }
+
+} // namespace
 
 std::optional<QString> chooseFile(QWidget* parent, const QString& title, const QString& filter,
                                   FileDialogPurpose purpose)

@@ -7,7 +7,6 @@
 
 #include <optional>
 
-class QFileDialog;
 class QWidget;
 
 namespace lumo {
@@ -18,9 +17,5 @@ enum class FileDialogPurpose { Open, Save };
 // before replacing a file (the caller decides).
 std::optional<QString> chooseFile(QWidget* parent, const QString& title, const QString& filter,
                                   FileDialogPurpose purpose);
-
-// Puts the Japanese details into a dialog made elsewhere and widens its
-// columns to fit them; nothing happens to a desktop's own dialog.
-void showDetailsInJapanese(QFileDialog& dialog);
 
 } // namespace lumo
