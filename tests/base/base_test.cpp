@@ -1,17 +1,9 @@
-#include "base/aside.h"
 #include "base/programfolder.h"
 #include "base/random.h"
 #include "base/strings.h"
 #include "base/vkeys.h"
 
-#include "support/fakes.h"
-
-#include <QThread>
-
 #include <gtest/gtest.h>
-
-#include <memory>
-#include <vector>
 
 using namespace lumo;
 
@@ -63,23 +55,4 @@ TEST(VirtualKeys, PrintedCharactersOfAJapaneseKeyboard)
     for (int silent :
          {vk::Shift, vk::Control, vk::Menu, vk::Capital, vk::NumLock, vk::F1, vk::Left, vk::Tab, vk::Return})
         EXPECT_TRUE(vk::printedCharacter(silent).isNull()) << silent;
-}
-
-// Work started aside is handed back on the receiver's thread, and not at all
-// once the receiver is gone.
-TEST(Aside, DeliversOnTheReceiversThreadWhileItLives)
-{
-    auto receiver = std::make_unique<QObject>();
-    std::vector<bool> onReceiversThread;
-    const auto done = [&, home = receiver->thread()](QThread* worker) {
-        onReceiversThread.push_back(worker != home && QThread::currentThread() == home);
-    };
-    lumo::deliverAside(
-        receiver.get(), [] { return QThread::currentThread(); }, done);
-    lumo::test::settleAside();
-    lumo::deliverAside(
-        receiver.get(), [] { return QThread::currentThread(); }, done);
-    receiver.reset();
-    lumo::test::settleAside();
-    EXPECT_EQ(onReceiversThread, std::vector<bool>{true});
 }
