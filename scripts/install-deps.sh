@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the program and the tests need.
-# Idempotent: installs only what is missing. Uses sudo when not root.
+# Idempotent: installs only what is missing. As root it installs directly;
+# otherwise through sudo, and where there is no sudo it says what to run as root.
 set -euo pipefail
 
 packages=(
@@ -19,6 +20,9 @@ packages=(
   # pronouncing dictionary from npm; neither the build nor the tests do.)
   qt6-speech-dev qt6-speech-flite-plugin qt6-declarative-dev
   poppler-utils
+  # CPack's dependency scan of the Debian package (scripts/build-deb.sh), and
+  # the check of the package's AppStream metadata.
+  file appstream
 )
 
 missing=()
@@ -29,8 +33,18 @@ for p in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-sudo=""
-if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+  if ! command -v sudo >/dev/null 2>&1; then
+    {
+      echo "These Debian packages are missing: ${missing[*]}"
+      echo "There is no sudo here to install them. Run this as root (for example after 'su -'), then try again:"
+      echo "  apt-get update && apt-get install -y --no-install-recommends ${missing[*]}"
+    } >&2
+    exit 1
+  fi
+  as_root=(sudo)
+fi
 echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,17 +1,21 @@
 #!/usr/bin/env bash
 # Times the real program with one data file replaced by a 10 MB line (or by
 # 100,000 lines): how long until the main window appears, the longest step of
-# its event loop while the window is open (how long a click can wait), and
-# how long 終了 (Alt+F, X) then takes to end the program. Runs under Xvfb with
-# xdotool (Debian packages xvfb and xdotool).
+# its event loop from start to end (how long a click can wait), and how long
+# 終了 (Alt+F, X) then takes to end the program. A file that only a window
+# reads is read by opening that window through its menus first (help.txt:
+# 簡易ヘルプ; word-1.dat: a crossword; 諺.txt: the typing trainer's 英語上級;
+# TypingRecord.dat: its 苦手キー練習, with a record of 60 MB instead of the
+# two cases above). The shipped files are measured with the same steps.
+# Runs under Xvfb with xdotool (Debian packages xvfb and xdotool).
 #   scripts/measure-big-files.sh BUILD_DIR [FILE...]
 # BUILD_DIR is a build whose bin/ holds lumo-english and its data files.
-# Default files: filelist.dat eng-1-1.dat 諺.txt 例文.txt word-1.dat help.txt
+# Default files: filelist.dat eng-1-1.dat 諺.txt 例文.txt word-1.dat help.txt TypingRecord.dat
 set -euo pipefail
 build=${1:?usage: $0 BUILD_DIR [FILE...]}
 shift
 files=("$@")
-[ ${#files[@]} -eq 0 ] && files=(filelist.dat eng-1-1.dat 諺.txt 例文.txt word-1.dat)
+[ ${#files[@]} -eq 0 ] && files=(filelist.dat eng-1-1.dat 諺.txt 例文.txt word-1.dat help.txt TypingRecord.dat)
 
 display=:97
 Xvfb $display -screen 0 1280x1024x24 >/dev/null 2>&1 &
@@ -22,8 +26,36 @@ export DISPLAY=$display
 
 now() { date +%s.%N; }
 
-measure() { # label, program folder
-  local label=$1 dir=$2
+# What makes the program read a file: the steps below, by name.
+steps_for() {
+  case $1 in
+    help.txt) echo help ;;
+    word-*.dat) echo crossword ;;
+    諺.txt) echo proverbs ;;
+    TypingRecord.dat) echo weak-keys ;;
+    *) echo none ;;
+  esac
+}
+
+# Takes the steps in the main window `wid`, then answers a message box they
+# may have raised (Enter) and gives the focus back to the main window.
+take_steps() { # steps, main window id
+  local steps=$1 wid=$2
+  [ "$steps" = none ] && return
+  keys() { xdotool key --clearmodifiers "$@" 2>/dev/null || true; sleep 1; }
+  case $steps in
+    help) keys alt+h s ;;
+    crossword) keys alt+r c; keys Return ;;
+    proverbs) keys alt+r k; keys alt+c h ;;
+    weak-keys) keys alt+r k; keys alt+c w ;;
+  esac
+  sleep 2
+  keys Return
+  xdotool windowactivate --sync "$wid" 2>/dev/null || true
+}
+
+measure() { # label, program folder, steps
+  local label=$1 dir=$2 steps=${3:-none}
   local start appeared ended
   start=$(now)
   LUMO_TEST_REPORT_LONGEST_STEP=1 "$dir/lumo-english" >/dev/null 2>"$dir/stderr.log" &
@@ -35,6 +67,7 @@ measure() { # label, program folder
     echo "$label: no window within 60 s"; kill -9 $pid; return
   fi
   sleep 0.5 # the splash closes
+  take_steps "$steps" "$wid"
   local asked
   asked=$(now)
   xdotool windowfocus --sync "$wid" 2>/dev/null || true
@@ -59,17 +92,28 @@ work=$(mktemp -d)
 trap 'kill $xvfb; rm -rf "$work"' EXIT
 cp -r "$build/bin" "$work/clean"
 measure "shipped files" "$work/clean"
+for steps in help crossword proverbs weak-keys; do
+  rm -rf "$work/steps"
+  cp -r "$build/bin" "$work/steps"
+  measure "shipped files, $steps" "$work/steps" "$steps"
+done
 for f in "${files[@]}"; do
-  for kind in line lines; do
+  kinds=(line lines)
+  [ "$f" = TypingRecord.dat ] && kinds=(record)
+  for kind in "${kinds[@]}"; do
     dir="$work/$kind"
     rm -rf "$dir"
     cp -r "$build/bin" "$dir"
-    if [ $kind = line ]; then
-      python3 -c "import sys; sys.stdout.buffer.write(b'a' * 10_000_000 + b',x\r\n')" >"$dir/$f"
-      measure "$f with one 10 MB line" "$dir"
-    else
-      python3 -c "import sys; sys.stdout.buffer.write(b''.join(b'w%d,x\r\n' % i for i in range(100000)))" >"$dir/$f"
-      measure "$f with 100,000 lines" "$dir"
-    fi
+    case $kind in
+      line)
+        python3 -c "import sys; sys.stdout.buffer.write(b'a' * 10_000_000 + b',x\r\n')" >"$dir/$f"
+        measure "$f with one 10 MB line" "$dir" "$(steps_for "$f")" ;;
+      lines)
+        python3 -c "import sys; sys.stdout.buffer.write(b''.join(b'w%d,x\r\n' % i for i in range(100000)))" >"$dir/$f"
+        measure "$f with 100,000 lines" "$dir" "$(steps_for "$f")" ;;
+      record)
+        python3 -c "import sys; sys.stdout.buffer.write(b'K,,,,,,A,S\r\n' * 5_000_000)" >"$dir/$f"
+        measure "$f of 60 MB" "$dir" "$(steps_for "$f")" ;;
+    esac
   done
 done

@@ -15,7 +15,9 @@ SplashWindow::SplashWindow(std::function<QWidget*()> loadMain, QWidget* parent)
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString(38, u' ') + QStringLiteral("Lumo-English"));
-    sizeAndCentre(this, 6840, 4860);
+    // The window is its picture: 6840 × 4860 twips with the frame and the
+    // caption, which leaves 449 × 298 pixels inside.
+    sizeAndCentre(this, kSplashPicture[0].width * kTwipsPerPixel, kSplashPicture[0].height * kTwipsPerPixel);
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(200);
@@ -55,7 +57,7 @@ void SplashWindow::closeEvent(QCloseEvent* event)
 
 void SplashWindow::paintEvent(QPaintEvent*)
 {
-    // Image1: the 449 × 298 picture at the top left, on white. Its pixels are
+    // Image1: the 449 × 298 picture over the whole window. Its pixels are
     // unpacked for each paint (under a millisecond at ratio 1; the splash is
     // as a rule painted once) and let go straight after, rather than kept
     // while the main window loads.

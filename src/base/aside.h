@@ -1,17 +1,16 @@
 #pragma once
 // Work done on a thread of its own while the caller goes on: reading a long
-// history on every processor core, or a long file while the window goes on. When no thread can be started (the
+// history on every processor core. When no thread can be started (the
 // system's limit reached), the work is done when its result is asked for,
 // so it is slower but never lost.
 
-#include <QCoreApplication>
-#include <QMetaObject>
-#include <QPointer>
+#include <QFutureWatcher>
+#include <QObject>
+#include <QPromise>
 #include <QThreadPool>
 
 #include <future>
 #include <memory>
-#include <optional>
 #include <system_error>
 #include <type_traits>
 #include <utility>
@@ -27,28 +26,25 @@ template <class Work> std::future<std::invoke_result_t<Work>> startAside(Work wo
     }
 }
 
-// Runs `work` on a pooled thread and hands its result to `then(result)` on
-// the main thread, unless `context` (the window waiting for it) is gone by
-// then: a long file read without holding the window up.
-template <class Work, class Then> void deliverAside(QObject* context, Work work, Then then)
+// Runs `work` on a thread of Qt's pool and then `done(result)` on the
+// thread of `receiver`, from its event loop, so that a window reading a large
+// file goes on answering meanwhile. Nothing is delivered once `receiver` is
+// gone; the work itself still runs to its end.
+template <class Work, class Done> void deliverAside(QObject* receiver, Work work, Done done)
 {
     using Result = std::invoke_result_t<Work>;
-    struct Job {
-        Work work;
-        Then then;
-        QPointer<QObject> context;
-        std::optional<Result> result;
-    };
-    auto job = std::make_shared<Job>(Job{std::move(work), std::move(then), context, std::nullopt});
-    QThreadPool::globalInstance()->start([job] {
-        job->result.emplace(job->work());
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [job] {
-                if (job->context)
-                    job->then(std::move(*job->result));
-            },
-            Qt::QueuedConnection);
+    auto promise = std::make_shared<QPromise<Result>>();
+    auto* watcher = new QFutureWatcher<Result>(receiver);
+    QObject::connect(watcher, &QFutureWatcherBase::finished, receiver, [watcher, done = std::move(done)]() mutable {
+        watcher->deleteLater();
+        if (watcher->future().resultCount() > 0)
+            done(watcher->future().takeResult());
+    });
+    watcher->setFuture(promise->future());
+    promise->start();
+    QThreadPool::globalInstance()->start([promise, work = std::move(work)]() mutable {
+        promise->addResult(work());
+        promise->finish();
     });
 }
 

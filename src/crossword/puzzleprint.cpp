@@ -59,9 +59,9 @@ double drawTitle(QPainter& p, const PageScale& s, double width, const QString& t
 }
 
 // The grid as the window shows it, its left edge at `left`: letter cells as
-// boxes (with their letters when `solved`), number cells black with their
-// numbers, numbers of words at the top and left edges beside the grid.
-// Returns the height it took.
+// boxes (with their letters when `solved`), every other square dark as the
+// window's background is, number cells black with their numbers, numbers of
+// words at the top and left edges beside the grid. Returns the height it took.
 double drawGrid(QPainter& p, const PageScale& s, const Crossword& grid, double top, double left, bool solved)
 {
     const QPointF origin(left + s.twips(kTwipsAround), top + s.twips(kTwipsAround));
@@ -79,6 +79,16 @@ double drawGrid(QPainter& p, const PageScale& s, const Crossword& grid, double t
         if (mark.x < t.left || mark.y < t.top)
             p.drawText(s.at(mark.x, mark.y, origin) + QPointF(0, metrics.ascent()), QString::number(mark.number));
 
+    // A number cell is smaller than its square, so the square is filled first;
+    // left white, an enclosed square would read as one to fill in.
+    for (int k = 1; k <= kCellCount; ++k) {
+        if (grid.answerChar(rowOf(k), colOf(k)) == u"*") {
+            const TwipsRect square{t.left + (colOf(k) - 1) * t.width, t.top + (rowOf(k) - 1) * t.height, t.width,
+                                   t.height};
+            const double seam = s.mm(0.05); // neighbouring squares overlap, so no hairline shows between them
+            p.fillRect(s.rect(square, origin).adjusted(-seam, -seam, seam, seam), Qt::black);
+        }
+    }
     for (int k = 1; k <= kCellCount; ++k) {
         const CellLook& look = grid.cell(k);
         const QString solution = grid.answerChar(rowOf(k), colOf(k));

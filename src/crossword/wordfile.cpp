@@ -26,16 +26,17 @@ std::optional<WordEntry> parseWordLine(QStringView line)
 ParsedWords parseWordText(QStringView text)
 {
     ParsedWords parsed;
-    for (const QString& line : splitLines(text)) {
+    forEachLine(text, [&parsed](QStringView line) {
         std::optional<WordEntry> entry = parseWordLine(line);
         if (!entry)
-            continue;
+            return true;
         if (int(parsed.words.size()) == kMaxWords) {
             parsed.truncated = true;
-            break;
+            return false;
         }
         parsed.words.push_back(std::move(*entry));
-    }
+        return true;
+    });
     return parsed;
 }
 
@@ -62,7 +63,7 @@ CourseWords readWordFiles(const QString& folder, int fromNo, int toNo)
     QString text;
     for (int n = fromNo; n <= toNo; ++n) {
         const QString path = folder + wordFileName(n);
-        const TextFile file = readTextFile(path);
+        const TextFile file = readTextFile(path, kMaxHandWrittenTextBytes);
         if (file.status != TextFile::Status::Ok)
             course.problems.append(readProblemMessage(file, path));
         // Every file ends its last line, so a file without a final line

@@ -196,8 +196,9 @@ namespace {
 // Opens `path` for reading as every reader of the program's files does:
 // without waiting, so that a pipe in the place of a file cannot hold the
 // program up, and refusing anything but a plain file. -1 with `status` and
-// `error` set when the file cannot be read; `size` is the file's size.
-int openForReading(const QString& path, TextFile::Status& status, int& error, qint64& size)
+// `error` set when the file cannot be read (or is over `maxBytes`); `size`
+// is the file's size.
+int openForReading(const QString& path, TextFile::Status& status, int& error, qint64& size, qint64 maxBytes)
 {
     const auto fail = [&](TextFile::Status why, int number = 0) {
         status = why;
@@ -226,7 +227,7 @@ int openForReading(const QString& path, TextFile::Status& status, int& error, qi
         why = TextFile::Status::Folder;
     else if (!S_ISREG(info.st_mode))
         why = TextFile::Status::NotAFile;
-    else if (info.st_size > kMaxTextFileBytes)
+    else if (info.st_size > maxBytes)
         why = TextFile::Status::TooLarge;
     if (why != TextFile::Status::Ok) {
         ::close(fd);
@@ -255,11 +256,12 @@ bool isLineBreakByte(char b)
 
 } // namespace
 
-TextFile readTextFile(const QString& path)
+TextFile readTextFile(const QString& path, qint64 maxBytes)
 {
     TextFile result;
+    result.maxBytes = maxBytes;
     qint64 size = 0;
-    const int fd = openForReading(path, result.status, result.error, size);
+    const int fd = openForReading(path, result.status, result.error, size, maxBytes);
     if (fd < 0)
         return result;
     struct Closer {
@@ -280,7 +282,7 @@ TextFile readTextFile(const QString& path)
         if (n == 0)
             break;
         done += n;
-        if (done > kMaxTextFileBytes) {
+        if (done > maxBytes) {
             result.status = TextFile::Status::TooLarge;
             return result;
         }
@@ -391,9 +393,13 @@ QString statusMessage(const TextFile& file, const QString& path)
     case TextFile::Status::Unreadable:
         return QStringLiteral("ファイル「%1」を読み込めません：%2。").arg(name, causeOfError(file.error));
     case TextFile::Status::TooLarge:
-        return QStringLiteral("ファイル「%1」は %2 MB を超えているため、読み込めません。")
-            .arg(name)
-            .arg(kMaxTextFileBytes / (1024 * 1024));
+        if (file.maxLines > 0)
+            return QStringLiteral("ファイル「%1」は %2 行を超えているため、読み込めません。")
+                .arg(name)
+                .arg(file.maxLines);
+        return QStringLiteral("ファイル「%1」は %2 を超えているため、読み込めません。")
+            .arg(name, file.maxBytes >= 1024 * 1024 ? QStringLiteral("%1 MB").arg(file.maxBytes / (1024 * 1024))
+                                                    : QStringLiteral("%1 KB").arg(file.maxBytes / 1024));
     case TextFile::Status::BadBytes:
         return QStringLiteral("ファイル「%1」に読めない文字が %2 か所あり、「\uFFFD」に置き換えました。")
             .arg(name)

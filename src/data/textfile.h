@@ -55,17 +55,24 @@ QString withLinesCut(QStringView text, qsizetype maxLength, int& cutLines);
 
 // Largest text file the program reads; bigger files are refused.
 inline constexpr qint64 kMaxTextFileBytes = qint64(64) * 1024 * 1024;
+// Largest text written by hand that the program reads whole on the window's
+// thread (the help text, word lists, proverbs): a hundred times what a
+// person writes, read and shown in a few milliseconds.
+inline constexpr qint64 kMaxHandWrittenTextBytes = qint64(256) * 1024;
 
 struct TextFile {
     enum class Status { Ok, Missing, Folder, NoPermission, NotAFile, Unreadable, TooLarge, BadBytes };
     QString text; // empty unless Ok or BadBytes
     Status status = Status::Ok;
-    qsizetype badBytes = 0; // with BadBytes: how many were replaced by U+FFFD
-    int error = 0;          // with Unreadable: the system's error number
-    int cutLines = 0;       // lines a text box cut to kMaxShownLineLength when it loaded the file
+    qsizetype badBytes = 0;              // with BadBytes: how many were replaced by U+FFFD
+    int error = 0;                       // with Unreadable: the system's error number
+    int cutLines = 0;                    // lines a text box cut to kMaxShownLineLength when it loaded the file
+    qint64 maxBytes = kMaxTextFileBytes; // with TooLarge: the size it was refused past
+    qsizetype maxLines = 0;              // with TooLarge, when not 0: refused for having more lines than this
     bool usable() const { return status == Status::Ok || status == Status::BadBytes; }
 };
-TextFile readTextFile(const QString& path);
+// Files over `maxBytes` are refused (TooLarge) without being read.
+TextFile readTextFile(const QString& path, qint64 maxBytes = kMaxTextFileBytes);
 
 // A text file read a piece at a time, for a file that may be long (a history
 // of years): each piece holds whole lines and is decoded on its own, so the

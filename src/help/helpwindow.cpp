@@ -18,6 +18,9 @@ constexpr int kMargin = 120;
 constexpr int kButtonWidth = 1200;
 constexpr int kButtonHeight = 420;
 constexpr int kNoticeHeight = 300;
+// Every line becomes a paragraph of the document, filled in one step: a few
+// thousand take tens of milliseconds, eight times the help's own length.
+constexpr qsizetype kMaxHelpLines = 2000;
 
 } // namespace
 
@@ -64,7 +67,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
 void HelpWindow::showHelpText(const QString& path)
 {
-    const TextFile file = m_text->LoadFile(path);
+    const TextFile file = m_text->LoadFile(path, kMaxHandWrittenTextBytes, kMaxHelpLines);
     m_notice->showNotice(readProblemMessage(file, path));
     arrange();
 }

@@ -90,8 +90,10 @@ class TypingTrainerWindow : public QWidget {
     void toggleAutoNext();
     void startCourse(typing::Course course);
     // 苦手キー練習: a drill of the five worst keys of the record so far; with
-    // too little record a notice, and the current course goes on.
+    // too little record a notice, and the current course goes on. The record
+    // can be long, so it is read aside and the drill starts once it is.
     void startWeakKeyCourse();
+    void drillWeakKeys(const TextFile& record, const QString& path, const QString& weakKeys);
     // Appends the keys and tests recorded so far to "TypingRecord.dat", once;
     // a failure is told in a notice over `messageParent`.
     void saveRecord(QWidget* messageParent);
@@ -105,7 +107,7 @@ class TypingTrainerWindow : public QWidget {
     // cannot be read is named in a notice and adds none.
     int pickWords(int level);
     // The whole text of a file of the program folder, or empty with a notice.
-    QString readCourseFile(const QString& name);
+    QString readCourseFile(const QString& name, qint64 maxBytes = kMaxTextFileBytes);
     void showGuideState();
     void showCounts();
     void focusWindow();
@@ -140,6 +142,7 @@ class TypingTrainerWindow : public QWidget {
     typing::TestLevel m_testLevel = typing::TestLevel::Low; // of the running or last test
     typing::TypingRecorder m_recorder;                      // what this opening has judged, not yet saved
     bool m_autoNextOption = false;                          // the 自動出題 setting its check mark shows
+    bool m_readingRecord = false;                           // 苦手キー練習 waits for the record being read
 };
 
 } // namespace lumo

@@ -1,6 +1,7 @@
 // The trainer window: courses, the guide and cup displays, key judging and the tests.
 #include "typing/typingtrainerwindow.h"
 
+#include "base/aside.h"
 #include "base/clock.h"
 #include "base/programfolder.h"
 #include "typing/keyboard.h"
@@ -14,6 +15,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+
+#include <utility>
 
 namespace lumo {
 
@@ -45,7 +48,8 @@ void TypingTrainerWindow::startCourse(Course course)
         break;
     }
     case Course::Proverbs: {
-        const int n = typing::proverbLines(readCourseFile(QStringLiteral("諺.txt")), m_state.lines);
+        const int n =
+            typing::proverbLines(readCourseFile(QStringLiteral("諺.txt"), kMaxHandWrittenTextBytes), m_state.lines);
         typing::shuffleLines(n, m_state.lines);
         break;
     }
@@ -58,13 +62,31 @@ void TypingTrainerWindow::startCourse(Course course)
 
 void TypingTrainerWindow::startWeakKeyCourse()
 {
+    if (m_readingRecord)
+        return; // chosen again while the record is still being read
+    m_readingRecord = true;
     const QString path = programFolder() + QString::fromUtf16(typing::kTypingRecordFile);
-    const TextFile file = readTextFile(path);
-    if (!file.usable() && file.status != TextFile::Status::Missing)
-        dialogs().notice(this, readProblemMessage(file, path));
     // The keys of this opening count as well as those saved before.
-    const typing::TypingRecord record = typing::readTypingRecord(file.text + kCrLf + m_recorder.lines());
-    const QString weakKeys = typing::worstKeys(record, typing::kWeakKeyCount);
+    const QString thisOpening = m_recorder.lines();
+    deliverAside(
+        this,
+        [path, thisOpening] {
+            TextFile file = readTextFile(path);
+            const QString keys =
+                typing::worstKeys(typing::readTypingRecord(file.text + kCrLf + thisOpening), typing::kWeakKeyCount);
+            file.text.clear();
+            return std::pair{file, keys};
+        },
+        [this, path](const std::pair<TextFile, QString>& read) {
+            m_readingRecord = false;
+            drillWeakKeys(read.first, path, read.second);
+        });
+}
+
+void TypingTrainerWindow::drillWeakKeys(const TextFile& record, const QString& path, const QString& weakKeys)
+{
+    if (!record.usable() && record.status != TextFile::Status::Missing)
+        dialogs().notice(this, readProblemMessage(record, path));
     if (weakKeys.size() < typing::kWeakKeyCount) {
         dialogs().notice(this, QStringLiteral("苦手なキーを選ぶには、まだ練習の記録が足りません。\n"
                                               "ほかのコースでもう少し練習してから選んで下さい。"));
@@ -96,10 +118,10 @@ void TypingTrainerWindow::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
 }
 
-QString TypingTrainerWindow::readCourseFile(const QString& name)
+QString TypingTrainerWindow::readCourseFile(const QString& name, qint64 maxBytes)
 {
     const QString path = programFolder() + name;
-    const TextFile file = m_fileReader->LoadFile(path);
+    const TextFile file = m_fileReader->LoadFile(path, maxBytes);
     if (file.status != TextFile::Status::Ok)
         dialogs().notice(this, readProblemMessage(file, path));
     return file.usable() ? m_fileReader->Text() : QString();

@@ -1,9 +1,9 @@
 #include "ui/platform.h"
 
+#include "ui/filedialog.h"
 #include "ui/modules.h"
 
 #include <QDesktopServices>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -52,18 +52,11 @@ class QtDialogs final : public Dialogs {
         // "*.*" means every file on Windows; here a name needs no dot.
         QString shown = filter;
         shown.replace(QStringLiteral("*.*"), QStringLiteral("*"));
-        const QString path =
-            QFileDialog::getSaveFileName(parent, title, QString(), shown, nullptr, QFileDialog::DontConfirmOverwrite);
-        if (path.isEmpty())
-            return std::nullopt;
-        return path;
+        return chooseFile(parent, title, shown, FileDialogPurpose::Save);
     }
     std::optional<QString> openFile(QWidget* parent, const QString& title, const QString& filter) override
     {
-        const QString path = QFileDialog::getOpenFileName(parent, title, QString(), filter);
-        if (path.isEmpty())
-            return std::nullopt;
-        return path;
+        return chooseFile(parent, title, filter, FileDialogPurpose::Open);
     }
 };
 

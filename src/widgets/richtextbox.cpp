@@ -13,10 +13,18 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
     connect(this, &QTextEdit::textChanged, this, &RichTextBox::takeUserEdit);
 }
 
-TextFile RichTextBox::LoadFile(const QString& path)
+TextFile RichTextBox::LoadFile(const QString& path, qint64 maxBytes, qsizetype maxLines)
 {
-    TextFile file = readTextFile(path);
+    TextFile file = readTextFile(path, maxBytes);
     file.text = withLinesCut(loadedText(file.text), kMaxShownLineLength, file.cutLines);
+    qsizetype lines = 0;
+    if (maxLines > 0)
+        forEachLine(file.text, [&](QStringView) { return ++lines <= maxLines; });
+    if (lines > maxLines) {
+        file = TextFile();
+        file.status = TextFile::Status::TooLarge;
+        file.maxLines = maxLines;
+    }
     setText(file.text);
     return file;
 }

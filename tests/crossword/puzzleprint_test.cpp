@@ -144,6 +144,35 @@ TEST(PuzzlePdf, TwoA4PagesWithEmbeddedFonts)
     EXPECT_GT(ink(two), ink(one));
 }
 
+// Page 1 sampled at the middle of each square: light where a letter goes,
+// dark everywhere else, enclosed blank squares included. The page's layout:
+// 11 mm squares, the grid and the room for the numbers beside it (300 twips
+// of a 420-twip square) centred between the margins, under a 14 mm title.
+TEST(PuzzlePdf, OnlyLetterSquaresArePrintedLight)
+{
+    WordList words = readWordFiles(QStringLiteral(LUMO_PROGRAM_DIR), 1, 11).words;
+    std::shuffle(words.begin(), words.end(), std::mt19937(1));
+    Crossword g;
+    g.setWords(words);
+    g.generate();
+    QTemporaryDir dir;
+    ASSERT_TRUE(savePuzzlePdf(dir.filePath(QStringLiteral("grid.pdf")), g).ok);
+    run(QStringLiteral("pdftoppm"),
+        {QStringLiteral("-r"), QStringLiteral("50"), QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-png"),
+         dir.filePath(QStringLiteral("grid.pdf")), dir.filePath(QStringLiteral("grid"))});
+    const QImage page(dir.filePath(QStringLiteral("grid-1.png")));
+    ASSERT_FALSE(page.isNull());
+    const QMarginsF margins = puzzlePageLayout().margins(QPageLayout::Millimeter);
+    const double room = 11.0 * 300 / 420;
+    const QPointF topLeft(margins.left() + (210 - margins.left() - margins.right() - 132 + room) / 2,
+                          margins.top() + 14 + room);
+    for (int k = 1; k <= kCellCount; ++k) {
+        const QPointF middle = topLeft + QPointF(11 * colOf(k) - 5.5, 11 * rowOf(k) - 5.5);
+        EXPECT_EQ(qGray(page.pixel((middle * 50 / 25.4).toPoint())) > 128, g.answerChar(rowOf(k), colOf(k)) != u"*")
+            << "row " << rowOf(k) << " column " << colOf(k);
+    }
+}
+
 TEST(PuzzlePdf, AFailedWriteLeavesNoFile)
 {
     Crossword g;

@@ -49,6 +49,12 @@ TEST(ReadProblems, EachCauseIsNamedWithTheFile)
     }
     EXPECT_EQ(messageFor(QStringLiteral("big.dat")),
               QStringLiteral("ファイル「big.dat」は 64 MB を超えているため、読み込めません。"));
+    // A text written by hand has a limit of its own.
+    folder.writeBytes(QStringLiteral("help.txt"), QByteArray(kMaxHandWrittenTextBytes + 1, 'a'));
+    const TextFile help = readTextFile(dir + QStringLiteral("help.txt"), kMaxHandWrittenTextBytes);
+    EXPECT_EQ(help.status, TextFile::Status::TooLarge);
+    EXPECT_EQ(readProblemMessage(help, dir + QStringLiteral("help.txt")),
+              QStringLiteral("ファイル「help.txt」は 256 KB を超えているため、読み込めません。"));
 
     if (::geteuid() != 0) {
         folder.writeBytes(QStringLiteral("locked.dat"), "a,b");

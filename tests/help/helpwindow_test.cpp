@@ -102,6 +102,13 @@ TEST_F(HelpViewer, DamagedHelpTextIsShownWithANotice)
     EXPECT_EQ(text()->Text(), QStringLiteral("ok\r\n\uFFFD"));
     EXPECT_FALSE(notice()->isHidden());
     EXPECT_GT(text()->y(), notice()->geometry().bottom());
+
+    // Past any length a help text has, it is not shown at all.
+    folder.writeBytes("help.txt", QByteArray("a\r\n").repeated(2001));
+    viewer->showHelpText(helpPath());
+    EXPECT_TRUE(text()->Text().isEmpty());
+    EXPECT_TRUE(text()->toPlainText().isEmpty());
+    EXPECT_EQ(notice()->text(), QStringLiteral("ファイル「help.txt」は 2000 行を超えているため、読み込めません。"));
 }
 
 // Read and used from the keyboard alone: the text has the focus first and

@@ -3,6 +3,7 @@
 #include "base/programfolder.h"
 #include "data/textfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QMetaObject>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -178,6 +180,15 @@ void tick(const QObject& window, const QString& name)
 {
     if (QTimer* timer = findTimer(window, name))
         QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
+}
+
+void settleAside()
+{
+    QThreadPool::globalInstance()->waitForDone();
+    // The watcher hears of the finished work through posted events, and
+    // then posts its own signal.
+    for (int round = 0; round < 3; ++round)
+        QCoreApplication::processEvents();
 }
 
 } // namespace lumo::test

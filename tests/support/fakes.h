@@ -207,6 +207,9 @@ class TempProgramFolder {
 // window has no such timer.
 QTimer* findTimer(const QObject& window, const QString& name);
 void tick(const QObject& window, const QString& name = QStringLiteral("Timer1"));
+// Waits for the work windows started aside (base/aside.h) and delivers its
+// results, as the event loop would.
+void settleAside();
 
 // Ends the program through the main window's 終了 button and returns the
 // history text of the run as it was written to "LastTraining.dat" (empty

@@ -177,6 +177,7 @@ TEST_F(TrainerRecord, WeakKeyDrillTypesMostlyThePlantedWeakKeys)
     EXPECT_EQ(items.last()->objectName(), QStringLiteral("mnuNigate"));
     EXPECT_EQ(items.last()->text(), QStringLiteral("苦手キー練習(&W)"));
     items.last()->trigger();
+    test::settleAside();
     EXPECT_TRUE(platform.dialogs.shown.empty());
     EXPECT_EQ(window->state().lineNo, 1);
     EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("Label3"))->text(),
@@ -202,6 +203,7 @@ TEST_F(TrainerRecord, TooLittleRecordKeepsTheCurrentCourse)
 {
     open();
     item("mnuNigate")->trigger(); // no record at all
+    test::settleAside();
     ASSERT_EQ(platform.dialogs.texts(), QStringList{kTooLittle});
     EXPECT_EQ(window->state().lineNo, 0);
 
@@ -213,6 +215,7 @@ TEST_F(TrainerRecord, TooLittleRecordKeepsTheCurrentCourse)
     item("mnuBase1")->trigger();
     press(Qt::Key_A);
     item("mnuNigate")->trigger();
+    test::settleAside();
     EXPECT_EQ(platform.dialogs.texts(), (QStringList{kTooLittle, kTooLittle}));
     EXPECT_EQ(window->state().currentLine(), QStringLiteral("ASDFGHJKL;"));
     EXPECT_EQ(window->state().charPos, 2);
@@ -235,6 +238,7 @@ TEST_F(TrainerRecord, WeakKeyDrillCountsWhatThisOpeningJudged)
     ASSERT_FALSE(folder.exists(kRecordFile));
     scriptEvenDraws();
     item("mnuNigate")->trigger();
+    test::settleAside();
     EXPECT_TRUE(platform.dialogs.shown.empty());
     for (const QChar c : drilledKeys())
         ASSERT_TRUE(QStringLiteral("ASDFGJ").contains(c)) << QString(c).toStdString();
