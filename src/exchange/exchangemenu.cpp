@@ -34,33 +34,13 @@ void WordExchange::importWords()
                            QStringLiteral("単語リスト (*.csv *.tsv *.txt);;すべてのファイル (*)"));
     if (!path)
         return;
-    const QString name = QFileInfo(*path).fileName();
-    QFile file(*path);
-    if (QFileInfo(*path).size() > kMaxTextFileBytes) {
-        dialogs().notice(m_window, QStringLiteral("ファイル「%1」は大きすぎるため読み込めません。").arg(name));
-        return;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        dialogs().notice(m_window, QStringLiteral("ファイル「%1」を読み込めません。").arg(name));
-        return;
-    }
-    DecodedSource source = decodeSource(file.readAll());
-    if (source.binary) {
-        dialogs().notice(m_window,
-                         QStringLiteral("ファイル「%1」はテキストファイルではないため取り込めません。").arg(name));
-        return;
-    }
-    if (parseDelimited(source.text).rows.empty()) {
-        dialogs().notice(m_window, QStringLiteral("ファイル「%1」には取り込める行がありません。").arg(name));
-        return;
-    }
-    auto* dialog = new ImportDialog(m_hooks.programFolder(), *path, std::move(source), m_window);
+    auto* dialog = new ImportDialog(m_hooks.programFolder(), *path, m_window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &ImportDialog::imported, this, [this, dialog](const QString& course, int count) {
         m_hooks.courseAdded(course);
         QString text = QStringLiteral("コース「%1」に %2 語を取り込みました。").arg(course).arg(count);
         const ImportPlan& plan = dialog->plan();
-        const int skipped = plan.incomplete + plan.commaInEnglish + static_cast<int>(plan.unstorable.size());
+        const int skipped = plan.leftOut();
         if (skipped > 0)
             text += QStringLiteral("\n%1 行は取り込みませんでした。").arg(skipped);
         dialogs().notice(m_window, text);

@@ -15,8 +15,10 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -80,13 +82,26 @@ class ExchangeTest : public ::testing::Test {
     {
         return form->findChild<exchange::ImportDialog*>(QStringLiteral("ImportDialog"));
     }
-    // Opens `path` through the import item; the preview dialog it shows.
+    // Opens `path` through the import item; the preview dialog it shows
+    // once the file is read, or null when it refused the file.
     exchange::ImportDialog* importFile(const QString& path)
     {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // a dialog closed earlier
         platform.dialogs.openFiles = {path};
         trigger("mnuImportWords");
+        settle(importDialog());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         return importDialog();
+    }
+    // Waits until the dialog's work in progress has ended.
+    static void settle(QDialog* dialog)
+    {
+        if (!dialog)
+            return;
+        QPointer<QDialog> alive(dialog);
+        EXPECT_TRUE(QTest::qWaitFor([&alive] {
+            return !alive || !alive->isVisible() || alive->findChild<QPushButton*>("cmdImport")->isEnabled();
+        }));
     }
     template <class T> T* in(QWidget* dialog, const char* name) const
     {
@@ -120,6 +135,7 @@ TEST_F(ExchangeTest, ImportedCourseIsWrittenListedAndLoadedAtOnce)
     EXPECT_EQ(in<QLineEdit>(dialog, "txCourseName")->text(), QStringLiteral("spreadsheet-cp932.dat"));
     in<QLineEdit>(dialog, "txCourseName")->setText(QStringLiteral("単語帳.dat"));
     in<QPushButton>(dialog, "cmdImport")->click();
+    settle(dialog);
 
     EXPECT_EQ(folder.readBytes(QStringLiteral("単語帳.dat")),
               cp932Bytes(QStringLiteral("apple,りんご\nwave,波～\nminus,－１\nkana,ｱﾙﾌｧﾍﾞｯﾄ\n")));
@@ -142,17 +158,21 @@ TEST_F(ExchangeTest, ColumnsAndHeadingCanBeChosen)
     EXPECT_TRUE(in<QCheckBox>(dialog, "chkHeading")->isChecked());
     // The learner takes the note column as the English instead.
     in<QComboBox>(dialog, "cboEnglish")->setCurrentIndex(2);
+    settle(dialog);
     EXPECT_TRUE(
         in<QTableWidget>(dialog, "tblPreview")->horizontalHeaderItem(2)->text().endsWith(QStringLiteral("英語")));
     in<QPushButton>(dialog, "cmdImport")->click();
+    settle(dialog);
     EXPECT_EQ(folder.readBytes(QStringLiteral("in.dat")), cp932Bytes(QStringLiteral("x,犬\n")));
 
     // Tab as separator reads the same file as one column: nothing to import.
     exchange::ImportDialog* again = importFile(folder.path() + QStringLiteral("in.csv"));
     auto* separator = in<QComboBox>(again, "cboSeparator");
     separator->setCurrentIndex(separator->findData(QChar(u'\t')));
+    settle(again);
     EXPECT_EQ(in<QTableWidget>(again, "tblPreview")->item(1, 0)->text(), QStringLiteral("犬,dog,x"));
     in<QPushButton>(again, "cmdImport")->click();
+    settle(again);
     EXPECT_TRUE(platform.dialogs.texts().last().contains(QStringLiteral("取り込める単語がありません")));
     EXPECT_FALSE(folder.exists(QStringLiteral("in-2.dat")));
     in<QPushButton>(again, "cmdCancel")->click();
@@ -171,6 +191,7 @@ TEST_F(ExchangeTest, UnstorableLinesAreSkippedOnlyWhenTheLearnerAgrees)
 
     platform.dialogs.answers = {false}; // cancel: nothing written
     in<QPushButton>(dialog, "cmdImport")->click();
+    settle(dialog);
     EXPECT_EQ(platform.dialogs.shown.back().kind, Shown::Confirm);
     EXPECT_FALSE(folder.exists(QStringLiteral("bad.dat")));
     EXPECT_EQ(folder.readBytes(QStringLiteral("filelist.dat")),
@@ -179,8 +200,42 @@ TEST_F(ExchangeTest, UnstorableLinesAreSkippedOnlyWhenTheLearnerAgrees)
     dialog = importFile(folder.path() + QStringLiteral("bad.txt"));
     platform.dialogs.answers = {true}; // skip those lines
     in<QPushButton>(dialog, "cmdImport")->click();
+    settle(dialog);
     EXPECT_EQ(folder.readBytes(QStringLiteral("bad.dat")), cp932Bytes(QStringLiteral("apple,りんご\n")));
     EXPECT_TRUE(platform.dialogs.texts().last().contains(QStringLiteral("2 行は取り込みませんでした")));
+}
+
+TEST_F(ExchangeTest, AWideFileIsShownInPartAndItsReadingCanBeCancelled)
+{
+    // One line of 100,002 fields; its meaning holds a comma.
+    QByteArray wide = QStringLiteral("mouse,\"ねずみ, はつかねずみ\"").toUtf8();
+    for (int i = 0; i < 100000; ++i)
+        wide += ",x";
+    folder.writeBytes(QStringLiteral("wide.csv"), wide);
+    const QString path = folder.path() + QStringLiteral("wide.csv");
+    open();
+
+    // While the file is read the dialog is open, its controls wait, and
+    // キャンセル closes it with nothing written.
+    platform.dialogs.openFiles = {path};
+    trigger("mnuImportWords");
+    QPointer<QDialog> reading(importDialog());
+    ASSERT_TRUE(reading);
+    EXPECT_TRUE(in<QWidget>(reading, "pbProgress")->isVisible());
+    EXPECT_FALSE(in<QPushButton>(reading, "cmdImport")->isEnabled());
+    in<QPushButton>(reading, "cmdCancel")->click();
+    EXPECT_FALSE(reading->isVisible());
+
+    exchange::ImportDialog* dialog = importFile(path);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(in<QComboBox>(dialog, "cboEnglish")->count(), exchange::kPreviewColumns);
+    EXPECT_EQ(in<QTableWidget>(dialog, "tblPreview")->columnCount(), exchange::kPreviewColumns);
+    EXPECT_EQ(in<QTableWidget>(dialog, "tblPreview")->item(0, 1)->text(), QStringLiteral("ねずみ、はつかねずみ"));
+    EXPECT_TRUE(in<QLabel>(dialog, "lbSummary")->text().contains(QStringLiteral("列が 100002 列あります")));
+    EXPECT_FALSE(in<QWidget>(dialog, "pbProgress")->isVisible());
+    in<QPushButton>(dialog, "cmdImport")->click();
+    settle(dialog);
+    EXPECT_EQ(folder.readBytes(QStringLiteral("wide.dat")), cp932Bytes(QStringLiteral("mouse,ねずみ、はつかねずみ\n")));
 }
 
 TEST_F(ExchangeTest, BrokenFilesAreRefusedWithAMessage)
