@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QMenu>
 
+#include <limits>
+
 namespace lumo::exchange {
 
 WordExchange::WordExchange(QWidget* window, QMenu* fileMenu, Hooks hooks)
@@ -57,7 +59,9 @@ void WordExchange::exportCourse()
         dialogs().notice(m_window, readProblemMessage(file, path));
         return;
     }
-    exportPairs(pairsOf(parseCourse(file.text, CourseFilter::All)), QStringLiteral("コース「%1」").arg(name));
+    // The whole file, not only the words one load of the course takes.
+    const CourseLines course = parseCourse(file.text, CourseFilter::All, std::numeric_limits<int>::max());
+    exportPairs(pairsOf(course), QStringLiteral("コース「%1」").arg(name), courseLinesLeftOut(course));
 }
 
 void WordExchange::exportSelection()
@@ -77,7 +81,7 @@ void WordExchange::exportMissed()
                 QStringLiteral("間違えた単語"));
 }
 
-void WordExchange::exportPairs(const std::vector<WordPair>& pairs, const QString& what)
+void WordExchange::exportPairs(const std::vector<WordPair>& pairs, const QString& what, const QString& leftOut)
 {
     if (pairs.empty()) {
         dialogs().notice(m_window, QStringLiteral("書き出す単語がありません。"));
@@ -94,10 +98,13 @@ void WordExchange::exportPairs(const std::vector<WordPair>& pairs, const QString
         dialogs().notice(m_window, written.error);
         return;
     }
-    dialogs().notice(m_window, QStringLiteral("%1の %2 語を「%3」に書き出しました。")
-                                   .arg(what)
-                                   .arg(pairs.size())
-                                   .arg(QFileInfo(*path).fileName()));
+    QString done = QStringLiteral("%1の %2 語を「%3」に書き出しました。")
+                       .arg(what)
+                       .arg(pairs.size())
+                       .arg(QFileInfo(*path).fileName());
+    if (!leftOut.isEmpty())
+        done += u'\n' + leftOut;
+    dialogs().notice(m_window, done);
 }
 
 } // namespace lumo::exchange

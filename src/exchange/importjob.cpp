@@ -51,7 +51,8 @@ PreparedImport split(std::shared_ptr<const DecodedSource> source, std::optional<
     PreparedImport prepared;
     prepared.source = std::move(source);
     progress.to = 70;
-    prepared.table = std::make_shared<const DelimitedTable>(parseDelimited(prepared.source->text, separator, &progress));
+    prepared.table =
+        std::make_shared<const DelimitedTable>(parseDelimited(prepared.source->text, separator, &progress));
     ColumnChoice columns = guessColumns(*prepared.table);
     if (columns.english >= kPreviewColumns || columns.japanese >= kPreviewColumns)
         columns = {0, 1, columns.firstRowIsHeading};
@@ -67,9 +68,10 @@ PreparedImport loadImport(const QString& path, ImportProgress& progress)
     const QFileInfo info(path);
     const QString name = info.fileName();
     if (info.size() > kMaxTextFileBytes) {
-        prepared.problem = QStringLiteral("ファイル「%1」は大きすぎるため読み込めません。取り込めるのは %2 MB までのファイルです。")
-                               .arg(name)
-                               .arg(kMaxTextFileBytes / (1024 * 1024));
+        prepared.problem =
+            QStringLiteral("ファイル「%1」は大きすぎるため読み込めません。取り込めるのは %2 MB までのファイルです。")
+                .arg(name)
+                .arg(kMaxTextFileBytes / (1024 * 1024));
         return prepared;
     }
     QFile file(path);

@@ -66,6 +66,18 @@ std::vector<WordPair> pairsOf(const CourseLines& course)
     return pairs;
 }
 
+QString courseLinesLeftOut(const CourseLines& course)
+{
+    QStringList parts;
+    if (course.withoutComma > 0)
+        parts.append(QStringLiteral("カンマのない行 %1 行").arg(course.withoutComma));
+    if (course.tooLong > 0)
+        parts.append(QStringLiteral("%1 文字を超える行 %2 行").arg(kMaxLineLength).arg(course.tooLong));
+    if (parts.isEmpty())
+        return {};
+    return QStringLiteral("%1は単語ではないため書き出していません。").arg(parts.join(QStringLiteral("と")));
+}
+
 std::vector<WordPair> missedWords(QStringView history)
 {
     // Read as today's review and the learning record read the history.

@@ -34,6 +34,9 @@ WriteResult writeExport(const QString& path, const std::vector<WordPair>& pairs,
 
 // The pairs of a loaded course, in order.
 std::vector<WordPair> pairsOf(const CourseLines& course);
+// Which lines of a course file an export of it leaves out (lines without a
+// comma, lines past the course reader's length), one sentence; empty when none.
+QString courseLinesLeftOut(const CourseLines& course);
 
 // The words answered wrongly at least once in a history text: every line
 // "English,meaning,date,marks" whose marks hold a "×", each English once (its

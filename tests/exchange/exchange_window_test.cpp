@@ -1,5 +1,6 @@
 // The import and export items of the main window's file menu, driven through
 // the menu, the import dialog's controls and scripted file dialogs.
+#include "data/course.h"
 #include "exchange/importdialog.h"
 #include "quiz/quizwindow.h"
 #include "support/fakes.h"
@@ -283,6 +284,25 @@ TEST_F(ExchangeTest, ExportsTheCourseTheSelectionAndTheMissedWords)
     trigger("mnuExportMissed");
     EXPECT_EQ(exported(QStringLiteral("missed.txt")),
               QStringLiteral("#separator:tab\n#html:false\nold\t古い\nmake\t作る\n"));
+}
+
+TEST_F(ExchangeTest, ALargeCourseIsExportedWholeAndWhatIsLeftOutIsSaid)
+{
+    QString big;
+    for (int i = 0; i < kMaxCoursePairs + 10; ++i)
+        big += QStringLiteral("w%1,語\n").arg(i);
+    big += QStringLiteral("no comma here\n");
+    folder.write(QStringLiteral("filelist.dat"), QStringLiteral("eng-1-1.dat\nbig.dat\n"));
+    folder.write(QStringLiteral("big.dat"), big);
+    open();
+    list("List1")->setCurrentRow(1);
+    platform.dialogs.saveFiles = {folder.path() + QStringLiteral("big.txt")};
+    trigger("mnuExportCourse");
+    EXPECT_EQ(exported(QStringLiteral("big.txt")).count(u'\n'), kMaxCoursePairs + 10 + 2);
+    const QString said = platform.dialogs.texts().last();
+    EXPECT_TRUE(said.contains(QStringLiteral("%1 語").arg(kMaxCoursePairs + 10))) << said.toStdString();
+    EXPECT_TRUE(said.contains(QStringLiteral("カンマのない行 1 行は単語ではないため書き出していません")))
+        << said.toStdString();
 }
 
 TEST_F(ExchangeTest, NothingToExportAsksForNoFile)
