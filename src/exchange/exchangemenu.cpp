@@ -31,9 +31,9 @@ WordExchange::WordExchange(QWidget* window, QMenu* fileMenu, Hooks hooks)
 
 void WordExchange::importWords()
 {
-    const std::optional<QString> path =
-        dialogs().openFile(m_window, QStringLiteral("単語リストの取り込み"),
-                           QStringLiteral("単語リスト (*.csv *.tsv *.txt);;すべてのファイル (*)"));
+    const std::optional<QString> path = dialogs().openFile(
+        m_window, QStringLiteral("単語リストの取り込み"),
+        QStringLiteral("単語リスト (*.csv *.tsv *.txt *.apkg *.colpkg *.kvtml);;すべてのファイル (*)"));
     if (!path)
         return;
     auto* dialog = new ImportDialog(m_hooks.programFolder(), *path, m_window);
@@ -87,8 +87,9 @@ void WordExchange::exportPairs(const std::vector<WordPair>& pairs, const QString
         dialogs().notice(m_window, QStringLiteral("書き出す単語がありません。"));
         return;
     }
-    std::optional<QString> path = dialogs().saveFile(m_window, QStringLiteral("単語リストの書き出し"),
-                                                     QStringLiteral("タブ区切り・Anki 用 (*.txt);;CSV (*.csv)"));
+    std::optional<QString> path = dialogs().saveFile(
+        m_window, QStringLiteral("単語リストの書き出し"),
+        QStringLiteral("タブ区切り・Anki 用 (*.txt);;CSV (*.csv);;KVTML・KWordQuiz／Parley 用 (*.kvtml)"));
     if (!path)
         return;
     if (QFileInfo(*path).suffix().isEmpty())

@@ -3,6 +3,7 @@
 #include "base/aside.h"
 #include "data/course.h"
 #include "ui/fonts.h"
+#include "ui/modules.h"
 #include "ui/platform.h"
 
 #include <QCheckBox>
@@ -64,15 +65,20 @@ ImportDialog::ImportDialog(const QString& programFolder, const QString& sourcePa
     m_courseName->setText(suggestCourseFileName(m_folder, m_sourcePath));
     m_sourceLabel->setText(QStringLiteral("ファイル：%1\n読み込んでいます…").arg(QFileInfo(m_sourcePath).fileName()));
     resize(760, 600);
-    runAside<PreparedImport>([path = m_sourcePath](ImportProgress& progress) { return loadImport(path, progress); },
-                             [this](PreparedImport prepared) {
-                                 if (!prepared.problem.isEmpty()) {
-                                     dialogs().notice(parentWidget(), prepared.problem);
-                                     reject();
-                                     return;
-                                 }
-                                 showPrepared(std::move(prepared));
-                             });
+    runAside<PreparedImport>(
+        [path = m_sourcePath](ImportProgress& progress) {
+            return loadImport(path, progress, [] {
+                return std::unique_ptr<DeckReader>(createFromModule<DeckReader>({}, kDeckModule));
+            });
+        },
+        [this](PreparedImport prepared) {
+            if (!prepared.problem.isEmpty()) {
+                dialogs().notice(parentWidget(), prepared.problem);
+                reject();
+                return;
+            }
+            showPrepared(std::move(prepared));
+        });
 }
 
 ImportDialog::~ImportDialog()
@@ -90,6 +96,10 @@ void ImportDialog::buildControls()
     layout->addWidget(m_sourceLabel);
 
     auto* form = new QFormLayout;
+    m_form = form;
+    m_part = new QComboBox(this);
+    m_part->setObjectName(QStringLiteral("cboPart"));
+    form->addRow(QStringLiteral("デッキ・レッスン(&D)："), m_part);
     m_separator = new QComboBox(this);
     m_separator->setObjectName(QStringLiteral("cboSeparator"));
     for (const QChar c : {QChar(u','), QChar(u'\t'), QChar(u';')})
@@ -146,6 +156,7 @@ void ImportDialog::buildControls()
     connect(m_cancel, &QPushButton::clicked, this, &ImportDialog::cancel);
     connect(m_progressTimer, &QTimer::timeout, this, &ImportDialog::checkWork);
     connect(m_separator, &QComboBox::currentIndexChanged, this, &ImportDialog::splitAgain);
+    connect(m_part, &QComboBox::currentIndexChanged, this, &ImportDialog::choosePart);
     for (QComboBox* box : {m_english, m_japanese})
         connect(box, &QComboBox::currentIndexChanged, this, &ImportDialog::planAgain);
     connect(m_heading, &QCheckBox::toggled, this, &ImportDialog::planAgain);
@@ -207,14 +218,29 @@ void ImportDialog::splitAgain()
                              [this](PreparedImport prepared) { showPrepared(std::move(prepared)); });
 }
 
+void ImportDialog::choosePart()
+{
+    if (m_filling || !m_prepared.book)
+        return;
+    const int part = m_part->currentIndex();
+    // A lesson or deck of its own becomes a course of its own.
+    const QString base = QFileInfo(m_sourcePath).completeBaseName();
+    m_courseName->setText(suggestCourseFileName(
+        m_folder, part == 0 ? m_sourcePath : base + u'-' + m_part->currentText() + QStringLiteral(".dat")));
+    runAside<PreparedImport>(
+        [book = m_prepared.book, part](ImportProgress& progress) { return exchange::choosePart(book, part, progress); },
+        [this](PreparedImport prepared) { showPrepared(std::move(prepared)); });
+}
+
 void ImportDialog::planAgain()
 {
     if (m_filling)
         return;
     runAside<PreparedImport>(
-        [source = m_prepared.source, table = m_prepared.table, columns = chosenColumns()](ImportProgress& progress) {
-            return planWithColumns(source, table, columns, progress);
-        },
+        [from =
+             PreparedImport{
+                 m_prepared.source, m_prepared.book, m_prepared.part, m_prepared.table, {}, {}, {}, {}, false},
+         columns = chosenColumns()](ImportProgress& progress) { return planWithColumns(from, columns, progress); },
         [this](PreparedImport prepared) { showPrepared(std::move(prepared)); });
 }
 
@@ -223,6 +249,13 @@ void ImportDialog::showPrepared(PreparedImport prepared)
     m_prepared = std::move(prepared);
     const DelimitedTable& table = *m_prepared.table;
     m_filling = true;
+    m_part->setVisible(m_prepared.book != nullptr);
+    m_form->labelForField(m_part)->setVisible(m_prepared.book != nullptr);
+    if (m_prepared.book && m_part->count() == 0)
+        for (const DeckPart& part : m_prepared.book->parts)
+            m_part->addItem(part.name);
+    m_part->setCurrentIndex(m_prepared.part);
+    m_separator->setEnabled(!m_prepared.book); // a deck file's own structure gives the fields
     int index = m_separator->findData(table.separator);
     if (index < 0) {
         m_separator->addItem(separatorName(table.separator), table.separator);
@@ -235,12 +268,18 @@ void ImportDialog::showPrepared(PreparedImport prepared)
     m_heading->setChecked(m_prepared.columns.firstRowIsHeading);
     m_filling = false;
 
-    const DecodedSource& source = *m_prepared.source;
-    QString about =
-        QStringLiteral("ファイル：%1\n文字コード：%2　区切り文字：%3")
-            .arg(QFileInfo(m_sourcePath).fileName(), encodingName(source.encoding), separatorName(table.separator));
-    if (source.badBytes > 0)
-        about += QStringLiteral("\n読めない文字が %1 か所あり、「\uFFFD」に置き換えました。").arg(source.badBytes);
+    QString about;
+    if (m_prepared.book) {
+        about =
+            QStringLiteral("ファイル：%1\n形式：%2").arg(QFileInfo(m_sourcePath).fileName(), m_prepared.book->format);
+    } else {
+        const DecodedSource& source = *m_prepared.source;
+        about =
+            QStringLiteral("ファイル：%1\n文字コード：%2　区切り文字：%3")
+                .arg(QFileInfo(m_sourcePath).fileName(), encodingName(source.encoding), separatorName(table.separator));
+        if (source.badBytes > 0)
+            about += QStringLiteral("\n読めない文字が %1 か所あり、「\uFFFD」に置き換えました。").arg(source.badBytes);
+    }
     m_sourceLabel->setText(about);
     showSummary();
     showPreview();

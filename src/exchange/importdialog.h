@@ -9,7 +9,8 @@
 //
 // objectName → role
 //   ImportDialog   the dialog
-//   lbSource       file name, encoding and separator found
+//   lbSource       file name, encoding and separator found (or the kind of deck file)
+//   cboPart        deck and note type, or lesson, of a deck file (hidden for text files)
 //   cboSeparator   separator: comma, tab, semicolon (and one a header named)
 //   cboEnglish     column of the English
 //   cboJapanese    column of the Japanese
@@ -32,6 +33,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -67,6 +69,7 @@ class ImportDialog : public QDialog {
     void showSummary();
     void showPreview();
     void splitAgain();
+    void choosePart();
     void planAgain();
     void importWords();
     void cancel();
@@ -82,6 +85,8 @@ class ImportDialog : public QDialog {
     std::function<void()> m_finishWork;
 
     QLabel* m_sourceLabel = nullptr;
+    QFormLayout* m_form = nullptr;
+    QComboBox* m_part = nullptr;
     QComboBox* m_separator = nullptr;
     QComboBox* m_english = nullptr;
     QComboBox* m_japanese = nullptr;

@@ -1,6 +1,7 @@
 #include "exchange/importjob.h"
 
 #include "data/textfile.h"
+#include "exchange/kvtml.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -60,12 +61,78 @@ PreparedImport split(std::shared_ptr<const DecodedSource> source, std::optional<
     return planned(std::move(prepared), columns, progress);
 }
 
-} // namespace
-
-PreparedImport loadImport(const QString& path, ImportProgress& progress)
+// Guesses the columns of the book's part `part` (whose names come from the
+// file, so no row is a heading) and plans.
+PreparedImport partOf(std::shared_ptr<const DeckBook> book, int part, ImportProgress& progress)
 {
     PreparedImport prepared;
+    prepared.book = std::move(book);
+    prepared.part = part;
+    prepared.table =
+        std::shared_ptr<const DelimitedTable>(prepared.book, &prepared.book->parts[static_cast<size_t>(part)].table);
+    ColumnChoice columns = guessColumns(*prepared.table);
+    columns.firstRowIsHeading = false;
+    if (columns.english >= kPreviewColumns || columns.japanese >= kPreviewColumns)
+        columns = {0, 1, false};
+    return planned(std::move(prepared), columns, progress);
+}
+
+bool isZip(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(4) == QByteArrayView("PK\x03\x04");
+}
+
+PreparedImport loadDeck(const QString& path, ImportProgress& progress, const DeckReaderMaker& ankiReader)
+{
+    PreparedImport prepared;
+    const QString name = QFileInfo(path).fileName();
+    std::shared_ptr<DeckBook> book;
+    progress.from = 0;
+    progress.to = 70;
+    if (path.endsWith(QStringLiteral(".kvtml"), Qt::CaseInsensitive)) {
+        QFile file(path);
+        if (file.size() > kMaxTextFileBytes || !file.open(QIODevice::ReadOnly)) {
+            prepared.problem = QStringLiteral("ファイル「%1」を読み込めません。").arg(name);
+            return prepared;
+        }
+        book = std::make_shared<DeckBook>(readKvtml(file.readAll(), name));
+    } else {
+        const std::unique_ptr<DeckReader> reader = ankiReader ? ankiReader() : nullptr;
+        if (!reader) {
+            prepared.problem =
+                QStringLiteral("Anki のパッケージを読む部品が見つからないため、「%1」を読み込めません。").arg(name);
+            return prepared;
+        }
+        book = std::make_shared<DeckBook>(reader->read(path, progress));
+    }
+    if (progress.cancelled) {
+        prepared.cancelled = true;
+        return prepared;
+    }
+    if (!book->problem.isEmpty()) {
+        prepared.problem = book->problem;
+        return prepared;
+    }
+    progress.from = 70;
+    return partOf(std::move(book), 0, progress);
+}
+
+} // namespace
+
+PreparedImport choosePart(std::shared_ptr<const DeckBook> book, int part, ImportProgress& progress)
+{
+    progress.from = 0;
+    return partOf(std::move(book), part, progress);
+}
+
+PreparedImport loadImport(const QString& path, ImportProgress& progress, const DeckReaderMaker& ankiReader)
+{
     const QFileInfo info(path);
+    const QString suffix = info.suffix().toLower();
+    if (info.isFile() && (suffix == u"apkg" || suffix == u"colpkg" || suffix == u"kvtml" || isZip(path)))
+        return loadDeck(path, progress, ankiReader);
+    PreparedImport prepared;
     const QString name = info.fileName();
     if (info.size() > kMaxTextFileBytes) {
         prepared.problem =
@@ -119,14 +186,10 @@ PreparedImport splitImport(std::shared_ptr<const DecodedSource> source, QChar se
     return split(std::move(source), separator, progress);
 }
 
-PreparedImport planWithColumns(std::shared_ptr<const DecodedSource> source, std::shared_ptr<const DelimitedTable> table,
-                               ColumnChoice columns, ImportProgress& progress)
+PreparedImport planWithColumns(PreparedImport from, ColumnChoice columns, ImportProgress& progress)
 {
-    PreparedImport prepared;
-    prepared.source = std::move(source);
-    prepared.table = std::move(table);
     progress.from = 0;
-    return planned(std::move(prepared), columns, progress);
+    return planned(std::move(from), columns, progress);
 }
 
 } // namespace lumo::exchange

@@ -385,8 +385,11 @@ QString oneLine(QStringView text)
 
 QString plainField(QStringView field, HtmlMode html)
 {
-    if (html == HtmlMode::Off || (!field.contains(u'<') && !field.contains(u'&') && !field.contains(u'[')))
+    if (html == HtmlMode::Off ||
+        (!field.contains(u'<') && !field.contains(u'&') && !field.contains(u'[') && !field.contains(u'{')))
         return oneLine(field);
+    // A cloze deletion "{{c1::answer::hint}}" reads as its answer.
+    static const QRegularExpression cloze(QStringLiteral("\\{\\{c\\d+::(.*?)(?:::[^}]*)?\\}\\}"));
     static const QRegularExpression sound(QStringLiteral("\\[sound:[^\\]]*\\]"));
     static const QRegularExpression breaks(QStringLiteral("<(br|/?div|/?p|/li)\\b[^>]*>"),
                                            QRegularExpression::CaseInsensitiveOption);
@@ -395,6 +398,7 @@ QString plainField(QStringView field, HtmlMode html)
         QStringLiteral("</?(b|i|u|s|em|strong|span|font|sup|sub|img|a|ruby|rb|rt|rp|ul|ol|li|hr)\\b[^>]*>"),
         QRegularExpression::CaseInsensitiveOption);
     QString text = field.toString();
+    text.replace(cloze, QStringLiteral("\\1"));
     text.remove(sound);
     text.replace(breaks, QStringLiteral(" "));
     text.remove(html == HtmlMode::On ? anyTag : formattingTag);

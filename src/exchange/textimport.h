@@ -80,7 +80,7 @@ DelimitedTable parseDelimited(QStringView text, std::optional<QChar> separator =
                               ImportProgress* progress = nullptr);
 
 // A field's text as one line: with HTML on, sound references and every tag
-// removed and entities replaced; when guessing, only the usual formatting
+// removed, cloze deletions reduced to their answers and entities replaced; when guessing, only the usual formatting
 // tags and entities; line breaks and runs of spaces become one space, and
 // the ends are trimmed.
 QString plainField(QStringView field, HtmlMode html);

@@ -1,6 +1,9 @@
 #include "exchange/wordexport.h"
 
 #include "data/historylines.h"
+#include "exchange/kvtml.h"
+
+#include <QFileInfo>
 
 #include <QSet>
 
@@ -8,6 +11,8 @@ namespace lumo::exchange {
 
 ExportFormat formatForPath(const QString& path)
 {
+    if (path.endsWith(QStringLiteral(".kvtml"), Qt::CaseInsensitive))
+        return ExportFormat::Kvtml;
     return path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive) ? ExportFormat::Csv : ExportFormat::Tsv;
 }
 
@@ -54,6 +59,8 @@ QByteArray exportBytes(const std::vector<WordPair>& pairs, ExportFormat format)
 
 WriteResult writeExport(const QString& path, const std::vector<WordPair>& pairs, ExportFormat format)
 {
+    if (format == ExportFormat::Kvtml)
+        return writeFileBytes(path, kvtmlBytes(pairs, QFileInfo(path).completeBaseName()));
     return writeFileBytes(path, exportBytes(pairs, format));
 }
 

@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -239,12 +240,39 @@ TEST_F(ExchangeTest, AWideFileIsShownInPartAndItsReadingCanBeCancelled)
     EXPECT_EQ(folder.readBytes(QStringLiteral("wide.dat")), cp932Bytes(QStringLiteral("mouse,ねずみ、はつかねずみ\n")));
 }
 
+TEST_F(ExchangeTest, AnAnkiDeckIsImportedFromTheDeckTheLearnerPicks)
+{
+    open();
+    exchange::ImportDialog* dialog = importFile(QStringLiteral(LUMO_FIXTURES_DIR "anki/words-anki21b.apkg"));
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(in<QLabel>(dialog, "lbSource")->text().contains(QStringLiteral("collection.anki21b")));
+    EXPECT_FALSE(in<QComboBox>(dialog, "cboSeparator")->isEnabled());
+    auto* part = in<QComboBox>(dialog, "cboPart");
+    ASSERT_TRUE(part->isVisible());
+    EXPECT_EQ(part->count(), 3);
+    part->setCurrentIndex(2);
+    settle(dialog);
+    EXPECT_EQ(in<QLineEdit>(dialog, "txCourseName")->text(),
+              QStringLiteral("words-anki21b-英単語__動物 ／ 英単語.dat"));
+    EXPECT_EQ(in<QTableWidget>(dialog, "tblPreview")->horizontalHeaderItem(0)->text(),
+              QStringLiteral("1 列目（Front）：英語"));
+    in<QPushButton>(dialog, "cmdImport")->click();
+    settle(dialog);
+    EXPECT_EQ(folder.readBytes(QStringLiteral("words-anki21b-英単語__動物 ／ 英単語.dat")),
+              cp932Bytes(QStringLiteral("dog,犬 （いぬ）\ncat,猫\n")));
+
+    // A text file has no parts to pick.
+    dialog = importFile(fixture("spreadsheet-cp932.csv"));
+    EXPECT_FALSE(in<QComboBox>(dialog, "cboPart")->isVisible());
+    in<QPushButton>(dialog, "cmdCancel")->click();
+}
+
 TEST_F(ExchangeTest, BrokenFilesAreRefusedWithAMessage)
 {
     open();
-    for (const char* name : {"binary.dat", "empty.csv"}) {
+    for (const char* name : {"binary.dat", "empty.csv", "../anki/hostile/bomb.apkg"}) {
         EXPECT_EQ(importFile(fixture(name)), nullptr) << name;
-        EXPECT_TRUE(platform.dialogs.texts().last().contains(QString::fromLatin1(name))) << name;
+        EXPECT_TRUE(platform.dialogs.texts().last().contains(QFileInfo(QString::fromLatin1(name)).fileName())) << name;
     }
     EXPECT_EQ(importFile(folder.path() + QStringLiteral("missing.csv")), nullptr);
     EXPECT_TRUE(platform.dialogs.texts().last().contains(QStringLiteral("読み込めません")));
