@@ -19,6 +19,10 @@ packages=(
   # neither the build nor the tests do.)
   qt6-speech-dev qt6-speech-flite-plugin qt6-declarative-dev
   poppler-utils
+  # Anki packages: a zip reader, zstd for the current layout and SQLite for
+  # the collection (the module lumo-decks); KDE's vocabulary files, which the
+  # tests import every one of.
+  libzip-dev libzstd-dev libsqlite3-dev kdeedu-kvtml-data
 )
 
 missing=()

@@ -28,16 +28,13 @@ QString faultMessage(Fault fault, const QString& name)
     switch (fault) {
     case Fault::NotAZip:
         return QStringLiteral("「%1」は壊れているか、Anki のパッケージではないため読み込めません。").arg(name);
-    case Fault::NotAnki:
-        return QStringLiteral("「%1」には Anki のコレクションがないため読み込めません。").arg(name);
-    case Fault::Encrypted:
-        return QStringLiteral("「%1」は暗号化されているため読み込めません。").arg(name);
+    case Fault::NotAnki: return QStringLiteral("「%1」には Anki のコレクションがないため読み込めません。").arg(name);
+    case Fault::Encrypted: return QStringLiteral("「%1」は暗号化されているため読み込めません。").arg(name);
     case Fault::TooLarge:
         return QStringLiteral("「%1」の中身は展開すると %2 MB を超えるため読み込みません。")
             .arg(name)
             .arg(kMaxPackageEntryBytes / (1024 * 1024));
-    case Fault::Damaged:
-        return QStringLiteral("「%1」のコレクションが壊れているため読み込めません。").arg(name);
+    case Fault::Damaged: return QStringLiteral("「%1」のコレクションが壊れているため読み込めません。").arg(name);
     case Fault::None:
     case Fault::Cancelled: break;
     }

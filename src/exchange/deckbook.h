@@ -12,7 +12,7 @@
 namespace lumo::exchange {
 
 struct DeckPart {
-    QString name;        // as the choice of parts shows it
+    QString name;         // as the choice of parts shows it
     DelimitedTable table; // one row per note or entry; columnNames from the file
 };
 

@@ -226,7 +226,8 @@ DeckBook readKvtml(const QByteArray& bytes, const QString& fileName)
         read = readVocabulary(latin1, vocabulary, book.format);
     }
     if (!read) {
-        book.problem = QStringLiteral("「%1」は壊れているか、KVTML のファイルではないため読み込めません。").arg(fileName);
+        book.problem =
+            QStringLiteral("「%1」は壊れているか、KVTML のファイルではないため読み込めません。").arg(fileName);
         return book;
     }
     std::vector<int> languages;
@@ -248,8 +249,8 @@ DeckBook readKvtml(const QByteArray& bytes, const QString& fileName)
     book.parts.push_back(
         partOf(QStringLiteral("すべての単語"), vocabulary.order, vocabulary, columns, languages, withComments));
     for (const Lesson& lesson : vocabulary.lessons)
-        book.parts.push_back(partOf(QStringLiteral("レッスン：%1").arg(lesson.name), lesson.entries, vocabulary, columns,
-                                    languages, withComments));
+        book.parts.push_back(partOf(QStringLiteral("レッスン：%1").arg(lesson.name), lesson.entries, vocabulary,
+                                    columns, languages, withComments));
     return book;
 }
 

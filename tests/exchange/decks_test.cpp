@@ -54,13 +54,14 @@ struct PackageCase {
 
 class AnkiLayouts : public ::testing::TestWithParam<PackageCase> {};
 
-const QString kBasic = QStringLiteral(
-    "英単語 ／ 英単語:Front/Back:apple=りんご|dog=犬 （いぬ）|cat=猫|mouse=ねずみ、はつかねずみ|"
-    "bread and butter=バター付きパン|fish&chips=フィッシュ・アンド・チップス");
+const QString kBasic =
+    QStringLiteral("英単語 ／ 英単語:Front/Back:apple=りんご|dog=犬 （いぬ）|cat=猫|mouse=ねずみ、はつかねずみ|"
+                   "bread and butter=バター付きパン|fish&chips=フィッシュ・アンド・チップス");
 // The later layouts: a sub-deck and a second note type, the stub beside them not read.
 const QStringList kWithSubDeck{
-    QStringLiteral("英単語 ／ 英単語:Front/Back:apple=りんご|mouse=ねずみ、はつかねずみ|bread and butter=バター付きパン|"
-                   "fish&chips=フィッシュ・アンド・チップス"),
+    QStringLiteral(
+        "英単語 ／ 英単語:Front/Back:apple=りんご|mouse=ねずみ、はつかねずみ|bread and butter=バター付きパン|"
+        "fish&chips=フィッシュ・アンド・チップス"),
     QStringLiteral("英単語 ／ 英和（例文つき）:English/Japanese/Example:book=本"),
     QStringLiteral("英単語::動物 ／ 英単語:Front/Back:dog=犬 （いぬ）|cat=猫"),
 };
@@ -109,7 +110,8 @@ TEST(Kvtml, ReadsBothVersionsWithLessonsAndComments)
     ASSERT_EQ(parley.parts.size(), 2u);
     EXPECT_EQ(parley.parts[1].name, QStringLiteral("レッスン：Standardleksjon"));
     EXPECT_EQ(parley.parts[0].table.columnNames, (QStringList{"nn", "nn（コメント）"}));
-    EXPECT_EQ(parley.parts[0].table.rows.front().fields, (QStringList{"leiketid", "tid som vert gjeve til ungar der dei kan ha det gøy"}));
+    EXPECT_EQ(parley.parts[0].table.rows.front().fields,
+              (QStringList{"leiketid", "tid som vert gjeve til ungar der dei kan ha det gøy"}));
     EXPECT_EQ(parley.parts[1].table.rows.size(), parley.parts[0].table.rows.size());
 
     const DeckBook old = readKvtml(bytesOf(fixture(QStringLiteral("kvtml/nb-easy.kvtml"))), QStringLiteral("nb"));
@@ -117,13 +119,15 @@ TEST(Kvtml, ReadsBothVersionsWithLessonsAndComments)
     ASSERT_FALSE(old.parts.empty());
     EXPECT_EQ(old.parts[0].table.rows.front().fields, (QStringList{"leketid", ""}));
 
-    EXPECT_TRUE(readKvtml("<html/>", QStringLiteral("x.kvtml")).problem.contains(QStringLiteral("KVTML のファイルではない")));
+    EXPECT_TRUE(
+        readKvtml("<html/>", QStringLiteral("x.kvtml")).problem.contains(QStringLiteral("KVTML のファイルではない")));
     EXPECT_TRUE(readKvtml("<kvtml version=\"2.0\"><entries><entry", QStringLiteral("x.kvtml")).parts.empty());
 }
 
 TEST(Kvtml, ExportReadsBackAsTheSamePairs)
 {
-    const std::vector<WordPair> pairs{{"apple", "りんご"}, {"rock & roll", "ロックンロール <音楽>"}, {"say", "言う、話す"}};
+    const std::vector<WordPair> pairs{
+        {"apple", "りんご"}, {"rock & roll", "ロックンロール <音楽>"}, {"say", "言う、話す"}};
     const DeckBook book = readKvtml(kvtmlBytes(pairs, QStringLiteral("単語帳")), QStringLiteral("out.kvtml"));
     ASSERT_EQ(book.parts.size(), 2u);
     EXPECT_EQ(book.parts[1].name, QStringLiteral("レッスン：単語帳"));
