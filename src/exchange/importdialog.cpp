@@ -192,9 +192,11 @@ void ImportDialog::checkWork()
 
 void ImportDialog::setBusy(bool busy)
 {
-    for (QWidget* control : std::initializer_list<QWidget*>{m_separator, m_english, m_japanese, m_heading, m_courseName,
-                                                            m_import, m_preview})
+    for (QWidget* control : std::initializer_list<QWidget*>{m_part, m_separator, m_english, m_japanese, m_heading,
+                                                            m_courseName, m_import, m_preview})
         control->setEnabled(!busy);
+    if (m_prepared.book)
+        m_separator->setEnabled(false);
     m_progressBar->setVisible(busy);
     if (busy)
         m_progressBar->setValue(0);

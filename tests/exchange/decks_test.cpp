@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -128,7 +129,11 @@ TEST(Kvtml, ExportReadsBackAsTheSamePairs)
 {
     const std::vector<WordPair> pairs{
         {"apple", "りんご"}, {"rock & roll", "ロックンロール <音楽>"}, {"say", "言う、話す"}};
-    const DeckBook book = readKvtml(kvtmlBytes(pairs, QStringLiteral("単語帳")), QStringLiteral("out.kvtml"));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("単語帳.KVTML"));
+    ASSERT_EQ(formatForPath(path), ExportFormat::Kvtml);
+    ASSERT_TRUE(writeExport(path, pairs, formatForPath(path)).ok);
+    const DeckBook book = readKvtml(bytesOf(path), QStringLiteral("単語帳.KVTML"));
     ASSERT_EQ(book.parts.size(), 2u);
     EXPECT_EQ(book.parts[1].name, QStringLiteral("レッスン：単語帳"));
     EXPECT_EQ(book.parts[0].table.columnNames, (QStringList{"English", "日本語"}));
