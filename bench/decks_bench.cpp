@@ -55,8 +55,8 @@ QString package(const QString& folder, bool zstd)
     QByteArray entry = db;
     if (zstd) {
         entry.resize(static_cast<qsizetype>(ZSTD_compressBound(static_cast<size_t>(db.size()))));
-        entry.resize(static_cast<qsizetype>(
-            ZSTD_compress(entry.data(), static_cast<size_t>(entry.size()), db.constData(), static_cast<size_t>(db.size()), 3)));
+        entry.resize(static_cast<qsizetype>(ZSTD_compress(entry.data(), static_cast<size_t>(entry.size()),
+                                                          db.constData(), static_cast<size_t>(db.size()), 3)));
     }
     const QString path = folder + (zstd ? QStringLiteral("/deck-21b.apkg") : QStringLiteral("/deck-21.apkg"));
     int error = 0;
