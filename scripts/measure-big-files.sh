@@ -49,6 +49,12 @@ measure() { # label, program folder
     xdotool type --delay 0 "$import_file" 2>/dev/null || true
     xdotool key Return 2>/dev/null || true
     sleep 5 # the import dialog reads the file
+    # The open dialog has the same title: the import dialog is the one with a preview, 760 wide.
+    local sizes=""
+    for w in $(xdotool search --onlyvisible --name '^単語リストの取り込み$' 2>/dev/null); do
+      sizes="$sizes $(xdotool getwindowgeometry "$w" | sed -n 's/.*Geometry: //p')"
+    done
+    label="$label (dialogs:${sizes:- none})"
     xdotool key Escape 2>/dev/null || true
     sleep 0.5
   fi

@@ -18,6 +18,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QThreadPool>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -85,6 +86,14 @@ ImportDialog::~ImportDialog()
 {
     if (m_progress)
         m_progress->cancelled = true; // the work ends at its next look, before the dialog is gone
+    discardAside(std::move(m_prepared));
+}
+
+void ImportDialog::discardAside(PreparedImport prepared)
+{
+    // A million rows take a quarter of a second to free: not on the window's thread.
+    QThreadPool::globalInstance()->start(
+        [doomed = std::make_shared<PreparedImport>(std::move(prepared))]() mutable { doomed.reset(); });
 }
 
 void ImportDialog::buildControls()
@@ -248,7 +257,8 @@ void ImportDialog::planAgain()
 
 void ImportDialog::showPrepared(PreparedImport prepared)
 {
-    m_prepared = std::move(prepared);
+    std::swap(m_prepared, prepared);
+    discardAside(std::move(prepared));
     const DelimitedTable& table = *m_prepared.table;
     m_filling = true;
     m_part->setVisible(m_prepared.book != nullptr);

@@ -65,6 +65,7 @@ class ImportDialog : public QDialog {
     void checkWork();
     void setBusy(bool busy);
     void showPrepared(PreparedImport prepared);
+    static void discardAside(PreparedImport prepared);
     void fillColumnChoices();
     void showSummary();
     void showPreview();
