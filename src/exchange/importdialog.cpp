@@ -236,8 +236,10 @@ void ImportDialog::choosePart()
     const int part = m_part->currentIndex();
     // A lesson or deck of its own becomes a course of its own.
     const QString base = QFileInfo(m_sourcePath).completeBaseName();
-    m_courseName->setText(suggestCourseFileName(
-        m_folder, part == 0 ? m_sourcePath : base + u'-' + m_part->currentText() + QStringLiteral(".dat")));
+    QString partName = m_part->currentText();
+    partName.replace(QStringLiteral(" ／ "), QStringLiteral("-"));
+    m_courseName->setText(
+        suggestCourseFileName(m_folder, part == 0 ? m_sourcePath : base + u'-' + partName + QStringLiteral(".dat")));
     runAside<PreparedImport>(
         [book = m_prepared.book, part](ImportProgress& progress) { return exchange::choosePart(book, part, progress); },
         [this](PreparedImport prepared) { showPrepared(std::move(prepared)); });

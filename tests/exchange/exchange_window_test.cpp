@@ -252,13 +252,12 @@ TEST_F(ExchangeTest, AnAnkiDeckIsImportedFromTheDeckTheLearnerPicks)
     EXPECT_EQ(part->count(), 3);
     part->setCurrentIndex(2);
     settle(dialog);
-    EXPECT_EQ(in<QLineEdit>(dialog, "txCourseName")->text(),
-              QStringLiteral("words-anki21b-英単語__動物 ／ 英単語.dat"));
+    EXPECT_EQ(in<QLineEdit>(dialog, "txCourseName")->text(), QStringLiteral("words-anki21b-英単語__動物-英単語.dat"));
     EXPECT_EQ(in<QTableWidget>(dialog, "tblPreview")->horizontalHeaderItem(0)->text(),
               QStringLiteral("1 列目（Front）：英語"));
     in<QPushButton>(dialog, "cmdImport")->click();
     settle(dialog);
-    EXPECT_EQ(folder.readBytes(QStringLiteral("words-anki21b-英単語__動物 ／ 英単語.dat")),
+    EXPECT_EQ(folder.readBytes(QStringLiteral("words-anki21b-英単語__動物-英単語.dat")),
               cp932Bytes(QStringLiteral("dog,犬 （いぬ）\ncat,猫\n")));
 
     // A text file has no parts to pick.
