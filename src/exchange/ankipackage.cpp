@@ -223,19 +223,6 @@ Fault readNotes(sqlite3* db, const Collection& collection, DeckBook& book, Impor
     return Fault::None;
 }
 
-// 1 (Anki 2.1.50's "legacy 1"), 2 or 3 ("latest": the zstd layout), from the
-// protobuf message in "meta" (field 1, a varint); 0 when absent.
-int packageVersion(zip_t* archive)
-{
-    const zip_int64_t index = zip_name_locate(archive, "meta", 0);
-    if (index < 0)
-        return 0;
-    std::unique_ptr<zip_file_t, EntryCloser> entry(zip_fopen_index(archive, static_cast<zip_uint64_t>(index), 0));
-    unsigned char bytes[16] = {};
-    const zip_int64_t got = entry ? zip_fread(entry.get(), bytes, sizeof bytes) : -1;
-    return got >= 2 && bytes[0] == 0x08 ? bytes[1] & 0x7F : 0;
-}
-
 } // namespace
 
 DeckBook readAnkiPackage(const QString& path, ImportProgress& progress)
@@ -248,8 +235,9 @@ DeckBook readAnkiPackage(const QString& path, ImportProgress& progress)
         book.problem = faultMessage(Fault::NotAZip, name);
         return book;
     }
-    // The newest layout first: the older names then hold only a stub asking to update.
-    const int version = packageVersion(archive.get());
+    // The newest layout first: the older names then hold only a stub asking
+    // to update. (The "meta" file says the same of the newest layout; the
+    // name is enough to tell it.)
     QString collectionName;
     zip_int64_t index = -1;
     for (const char* candidate : {"collection.anki21b", "collection.anki21", "collection.anki2"}) {
@@ -269,8 +257,9 @@ DeckBook readAnkiPackage(const QString& path, ImportProgress& progress)
         book.problem = QStringLiteral("「%1」を展開する一時ファイルを作れません。").arg(name);
         return book;
     }
-    progress.to = progress.from + (progress.to - progress.from) / 2;
-    const bool compressed = collectionName.endsWith(u'b') || version >= 3;
+    const int end = progress.to;
+    progress.to = progress.from + (end - progress.from) / 2;
+    const bool compressed = collectionName.endsWith(u'b');
     if (const Fault fault = unpack(archive.get(), index, compressed, unpacked, progress); fault != Fault::None) {
         book.problem = faultMessage(fault, name);
         return book;
@@ -287,7 +276,7 @@ DeckBook readAnkiPackage(const QString& path, ImportProgress& progress)
     sqlite3_create_collation(db.handle, "unicase", SQLITE_UTF8, nullptr, compareIgnoringCase);
     const std::optional<Collection> collection = readCollection(db.handle);
     progress.from = progress.to;
-    progress.to = 100;
+    progress.to = end;
     const Fault fault = collection ? readNotes(db.handle, *collection, book, progress) : Fault::NotAZip;
     if (fault != Fault::None) {
         book.parts.clear();

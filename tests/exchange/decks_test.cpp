@@ -78,6 +78,7 @@ TEST_P(AnkiLayouts, ReadAsDecksAndNoteTypesWithCleanFields)
 INSTANTIATE_TEST_SUITE_P(
     Generations, AnkiLayouts,
     ::testing::Values(PackageCase{"anki/words.apkg", "Anki パッケージ（collection.anki2）", {kBasic}},
+                      PackageCase{"anki/words-wal.apkg", "Anki パッケージ（collection.anki2）", {kBasic}},
                       PackageCase{"anki/words-anki21.apkg", "Anki パッケージ（collection.anki21）", kWithSubDeck},
                       PackageCase{"anki/words-anki21b.apkg", "Anki パッケージ（collection.anki21b）", kWithSubDeck}));
 
