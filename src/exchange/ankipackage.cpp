@@ -265,6 +265,12 @@ DeckBook readAnkiPackage(const QString& path, ImportProgress& progress)
         return book;
     }
     archive.reset();
+    // A collection saved in WAL journaling (as a running Anki keeps it) would
+    // make SQLite leave -wal and -shm files beside the copy: the package
+    // holds no WAL to replay, so the copy is marked as an ordinary database
+    // (header bytes 18 and 19, SQLite's read and write versions, 2 → 1).
+    if (unpacked.seek(18) && unpacked.read(2) == QByteArrayView("\x02\x02") && unpacked.seek(18))
+        unpacked.write("\x01\x01", 2);
     unpacked.close();
 
     Database db;

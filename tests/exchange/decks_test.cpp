@@ -69,7 +69,10 @@ const QStringList kWithSubDeck{
 
 TEST_P(AnkiLayouts, ReadAsDecksAndNoteTypesWithCleanFields)
 {
+    const QStringList leftovers{QStringLiteral("*-shm"), QStringLiteral("*-wal"), QStringLiteral("*-journal")};
+    const QStringList before = QDir::temp().entryList(leftovers);
     const DeckBook book = readPackage(QString::fromLatin1(GetParam().file));
+    EXPECT_EQ(QDir::temp().entryList(leftovers), before) << "files left beside the unpacked collection";
     EXPECT_EQ(book.problem, QString());
     EXPECT_EQ(book.format, QString::fromUtf8(GetParam().format));
     EXPECT_EQ(partsWithPairs(book), GetParam().parts);
