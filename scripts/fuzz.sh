@@ -9,7 +9,7 @@
 #                                       the executions per second for long runs;
 #                                       then "--runs 0" runs every input they
 #                                       kept once under AddressSanitizer.
-# Targets: cp932 course examples history wordfile richtext typing record (default all).
+# Targets: cp932 course examples history wordfile richtext typing record wordlist (default all).
 # New inputs go to build/fuzz/corpus/TARGET, crashes to build/fuzz/artifacts/.
 # Exits non-zero when a target finds a crash.
 set -euo pipefail
@@ -30,7 +30,7 @@ elif [ -n "${1:-}" ]; then
   limit=$1; shift
 fi
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(cp932 course examples history wordfile richtext typing record)
+[ ${#targets[@]} -eq 0 ] && targets=(cp932 course examples history wordfile richtext typing record wordlist)
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
   launcher=()

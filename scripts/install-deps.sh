@@ -23,6 +23,10 @@ packages=(
   # CPack's dependency scan of the Debian package (scripts/build-deb.sh), and
   # the check of the package's AppStream metadata.
   file appstream
+  # Anki packages: a zip reader, zstd for the current layout and SQLite for
+  # the collection (the module lumo-decks); KDE's vocabulary files, which the
+  # tests import every one of.
+  libzip-dev libzstd-dev libsqlite3-dev kdeedu-kvtml-data
 )
 
 missing=()

@@ -9,13 +9,19 @@
 # two cases above). The shipped files are measured with the same steps.
 # Runs under Xvfb with xdotool (Debian packages xvfb and xdotool).
 #   scripts/measure-big-files.sh BUILD_DIR [FILE...]
+#   scripts/measure-big-files.sh BUILD_DIR --import
 # BUILD_DIR is a build whose bin/ holds lumo-english and its data files.
+# --import measures the word-list import instead: each file below is opened
+# through ファイル → 単語リストの取り込み, the import dialog left to read it for
+# 5 s, cancelled, and the program ended; the longest step covers all of it.
 # Default files: filelist.dat eng-1-1.dat 諺.txt 例文.txt word-1.dat help.txt TypingRecord.dat
 set -euo pipefail
 build=${1:?usage: $0 BUILD_DIR [FILE...]}
 shift
 files=("$@")
 [ ${#files[@]} -eq 0 ] && files=(filelist.dat eng-1-1.dat 諺.txt 例文.txt word-1.dat help.txt TypingRecord.dat)
+import_mode=0
+[ "${files[0]:-}" = --import ] && import_mode=1
 
 display=:97
 Xvfb $display -screen 0 1280x1024x24 >/dev/null 2>&1 &
@@ -68,6 +74,23 @@ measure() { # label, program folder, steps
   fi
   sleep 0.5 # the splash closes
   take_steps "$steps" "$wid"
+  if [ -n "${import_file:-}" ]; then
+    xdotool windowfocus --sync "$wid" 2>/dev/null || true
+    xdotool key --clearmodifiers alt+f 2>/dev/null || true
+    xdotool key i 2>/dev/null || true
+    sleep 1 # the open dialog
+    xdotool type --delay 0 "$import_file" 2>/dev/null || true
+    xdotool key Return 2>/dev/null || true
+    sleep 5 # the import dialog reads the file
+    # The open dialog has the same title: the import dialog is the one with a preview, 760 wide.
+    local sizes=""
+    for w in $(xdotool search --onlyvisible --name '^単語リストの取り込み$' 2>/dev/null); do
+      sizes="$sizes $(xdotool getwindowgeometry "$w" | sed -n 's/.*Geometry: //p')"
+    done
+    label="$label (dialogs:${sizes:- none})"
+    xdotool key Escape 2>/dev/null || true
+    sleep 0.5
+  fi
   local asked
   asked=$(now)
   xdotool windowfocus --sync "$wid" 2>/dev/null || true
@@ -91,6 +114,15 @@ measure() { # label, program folder, steps
 work=$(mktemp -d)
 trap 'kill $xvfb; rm -rf "$work"' EXIT
 cp -r "$build/bin" "$work/clean"
+if [ $import_mode = 1 ]; then
+  python3 -c "import sys; sys.stdout.buffer.write(b'a,' * 5_000_000 + b'x\r\n')" >"$work/wide.csv"
+  python3 -c "import sys; sys.stdout.buffer.write(b'a' * 10_000_000 + b'\r\n')" >"$work/long.csv"
+  python3 -c "import sys; sys.stdout.buffer.write(b''.join(b'w%d,x\r\n' % i for i in range(1000000)))" >"$work/many.csv"
+  for f in wide.csv long.csv many.csv; do
+    import_file="$work/$f" measure "import of $f" "$work/clean"
+  done
+  exit 0
+fi
 measure "shipped files" "$work/clean"
 for steps in help crossword proverbs weak-keys; do
   rm -rf "$work/steps"

@@ -4,13 +4,13 @@
 
 namespace lumo {
 
-CourseLines parseCourse(QStringView text, CourseFilter filter)
+CourseLines parseCourse(QStringView text, CourseFilter filter, int maxPairs)
 {
     CourseLines result;
-    const qsizetype lines = std::min<qsizetype>(text.count(u'\n') + 1, kMaxCoursePairs);
+    const qsizetype lines = std::min<qsizetype>(text.count(u'\n') + 1, maxPairs);
     result.english.reserve(lines);
     result.meanings.reserve(lines);
-    forEachLine(text, [&result, filter](QStringView line) {
+    forEachLine(text, [&result, filter, maxPairs](QStringView line) {
         if (line.isEmpty())
             return true;
         if (line.size() > kMaxLineLength) {
@@ -24,7 +24,7 @@ CourseLines parseCourse(QStringView text, CourseFilter filter)
             ++result.withoutComma;
             return true;
         }
-        if (result.count() == kMaxCoursePairs) {
+        if (result.count() == maxPairs) {
             result.truncated = true;
             return false;
         }

@@ -25,7 +25,8 @@ struct CourseLines {
     int count() const { return static_cast<int>(english.size()); }
 };
 
-CourseLines parseCourse(QStringView text, CourseFilter filter);
+// At most `maxPairs` pairs (a load takes kMaxCoursePairs; an export all).
+CourseLines parseCourse(QStringView text, CourseFilter filter, int maxPairs = kMaxCoursePairs);
 
 // The notices about lines a load left out, one sentence per line; empty when
 // every line was taken.

@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QMenu>
 
+#include <limits>
+
 namespace lumo::exchange {
 
 WordExchange::WordExchange(QWidget* window, QMenu* fileMenu, Hooks hooks)
@@ -29,38 +31,18 @@ WordExchange::WordExchange(QWidget* window, QMenu* fileMenu, Hooks hooks)
 
 void WordExchange::importWords()
 {
-    const std::optional<QString> path =
-        dialogs().openFile(m_window, QStringLiteral("単語リストの取り込み"),
-                           QStringLiteral("単語リスト (*.csv *.tsv *.txt);;すべてのファイル (*)"));
+    const std::optional<QString> path = dialogs().openFile(
+        m_window, QStringLiteral("単語リストの取り込み"),
+        QStringLiteral("単語リスト (*.csv *.tsv *.txt *.apkg *.colpkg *.kvtml);;すべてのファイル (*)"));
     if (!path)
         return;
-    const QString name = QFileInfo(*path).fileName();
-    QFile file(*path);
-    if (QFileInfo(*path).size() > kMaxTextFileBytes) {
-        dialogs().notice(m_window, QStringLiteral("ファイル「%1」は大きすぎるため読み込めません。").arg(name));
-        return;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        dialogs().notice(m_window, QStringLiteral("ファイル「%1」を読み込めません。").arg(name));
-        return;
-    }
-    DecodedSource source = decodeSource(file.readAll());
-    if (source.binary) {
-        dialogs().notice(m_window,
-                         QStringLiteral("ファイル「%1」はテキストファイルではないため取り込めません。").arg(name));
-        return;
-    }
-    if (parseDelimited(source.text).rows.empty()) {
-        dialogs().notice(m_window, QStringLiteral("ファイル「%1」には取り込める行がありません。").arg(name));
-        return;
-    }
-    auto* dialog = new ImportDialog(m_hooks.programFolder(), *path, std::move(source), m_window);
+    auto* dialog = new ImportDialog(m_hooks.programFolder(), *path, m_window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &ImportDialog::imported, this, [this, dialog](const QString& course, int count) {
         m_hooks.courseAdded(course);
         QString text = QStringLiteral("コース「%1」に %2 語を取り込みました。").arg(course).arg(count);
         const ImportPlan& plan = dialog->plan();
-        const int skipped = plan.incomplete + plan.commaInEnglish + static_cast<int>(plan.unstorable.size());
+        const int skipped = plan.leftOut();
         if (skipped > 0)
             text += QStringLiteral("\n%1 行は取り込みませんでした。").arg(skipped);
         dialogs().notice(m_window, text);
@@ -77,7 +59,9 @@ void WordExchange::exportCourse()
         dialogs().notice(m_window, readProblemMessage(file, path));
         return;
     }
-    exportPairs(pairsOf(parseCourse(file.text, CourseFilter::All)), QStringLiteral("コース「%1」").arg(name));
+    // The whole file, not only the words one load of the course takes.
+    const CourseLines course = parseCourse(file.text, CourseFilter::All, std::numeric_limits<int>::max());
+    exportPairs(pairsOf(course), QStringLiteral("コース「%1」").arg(name), courseLinesLeftOut(course));
 }
 
 void WordExchange::exportSelection()
@@ -101,14 +85,15 @@ void WordExchange::exportMissed()
     });
 }
 
-void WordExchange::exportPairs(const std::vector<WordPair>& pairs, const QString& what)
+void WordExchange::exportPairs(const std::vector<WordPair>& pairs, const QString& what, const QString& leftOut)
 {
     if (pairs.empty()) {
         dialogs().notice(m_window, QStringLiteral("書き出す単語がありません。"));
         return;
     }
-    std::optional<QString> path = dialogs().saveFile(m_window, QStringLiteral("単語リストの書き出し"),
-                                                     QStringLiteral("タブ区切り・Anki 用 (*.txt);;CSV (*.csv)"));
+    std::optional<QString> path = dialogs().saveFile(
+        m_window, QStringLiteral("単語リストの書き出し"),
+        QStringLiteral("タブ区切り・Anki 用 (*.txt);;CSV (*.csv);;KVTML・KWordQuiz／Parley 用 (*.kvtml)"));
     if (!path)
         return;
     if (QFileInfo(*path).suffix().isEmpty())
@@ -118,10 +103,13 @@ void WordExchange::exportPairs(const std::vector<WordPair>& pairs, const QString
         dialogs().notice(m_window, written.error);
         return;
     }
-    dialogs().notice(m_window, QStringLiteral("%1の %2 語を「%3」に書き出しました。")
-                                   .arg(what)
-                                   .arg(pairs.size())
-                                   .arg(QFileInfo(*path).fileName()));
+    QString done = QStringLiteral("%1の %2 語を「%3」に書き出しました。")
+                       .arg(what)
+                       .arg(pairs.size())
+                       .arg(QFileInfo(*path).fileName());
+    if (!leftOut.isEmpty())
+        done += u'\n' + leftOut;
+    dialogs().notice(m_window, done);
 }
 
 } // namespace lumo::exchange

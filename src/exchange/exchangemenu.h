@@ -45,7 +45,8 @@ class WordExchange : public QObject {
     void exportMissed();
 
   private:
-    void exportPairs(const std::vector<WordPair>& pairs, const QString& what);
+    // `leftOut` says which lines of the source were not written, when any were not.
+    void exportPairs(const std::vector<WordPair>& pairs, const QString& what, const QString& leftOut = {});
 
     QWidget* m_window;
     Hooks m_hooks;

@@ -1,7 +1,9 @@
 #include "exchange/importdialog.h"
 
+#include "base/aside.h"
 #include "data/course.h"
 #include "ui/fonts.h"
+#include "ui/modules.h"
 #include "ui/platform.h"
 
 #include <QCheckBox>
@@ -13,15 +15,20 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QThreadPool>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include <chrono>
+#include <future>
 
 namespace lumo::exchange {
 
 namespace {
 
-constexpr int kPreviewRows = 20;
 constexpr int kProblemsListed = 200;
 
 QString separatorName(QChar c)
@@ -49,17 +56,44 @@ QString namedCharacters(const QString& characters)
     return named.join(QStringLiteral("、"));
 }
 
-ImportDialog::ImportDialog(const QString& programFolder, const QString& sourcePath, DecodedSource source,
-                           QWidget* parent)
-    : QDialog(parent), m_folder(programFolder), m_sourcePath(sourcePath), m_source(std::move(source))
+ImportDialog::ImportDialog(const QString& programFolder, const QString& sourcePath, QWidget* parent)
+    : QDialog(parent), m_folder(programFolder), m_sourcePath(sourcePath)
 {
     setObjectName(QStringLiteral("ImportDialog"));
     setWindowTitle(QStringLiteral("単語リストの取り込み"));
     setFont(uiFont(Face::Gothic, 9));
     buildControls();
-    readTable(std::nullopt);
     m_courseName->setText(suggestCourseFileName(m_folder, m_sourcePath));
+    m_sourceLabel->setText(QStringLiteral("ファイル：%1\n読み込んでいます…").arg(QFileInfo(m_sourcePath).fileName()));
     resize(760, 600);
+    runAside<PreparedImport>(
+        [path = m_sourcePath](ImportProgress& progress) {
+            return loadImport(path, progress, [] {
+                return std::unique_ptr<DeckReader>(createFromModule<DeckReader>({}, kDeckModule));
+            });
+        },
+        [this](PreparedImport prepared) {
+            if (!prepared.problem.isEmpty()) {
+                dialogs().notice(parentWidget(), prepared.problem);
+                reject();
+                return;
+            }
+            showPrepared(std::move(prepared));
+        });
+}
+
+ImportDialog::~ImportDialog()
+{
+    if (m_progress)
+        m_progress->cancelled = true; // the work ends at its next look, before the dialog is gone
+    discardAside(std::move(m_prepared));
+}
+
+void ImportDialog::discardAside(PreparedImport prepared)
+{
+    // A million rows take a quarter of a second to free: not on the window's thread.
+    QThreadPool::globalInstance()->start(
+        [doomed = std::make_shared<PreparedImport>(std::move(prepared))]() mutable { doomed.reset(); });
 }
 
 void ImportDialog::buildControls()
@@ -71,6 +105,10 @@ void ImportDialog::buildControls()
     layout->addWidget(m_sourceLabel);
 
     auto* form = new QFormLayout;
+    m_form = form;
+    m_part = new QComboBox(this);
+    m_part->setObjectName(QStringLiteral("cboPart"));
+    form->addRow(QStringLiteral("デッキ・レッスン(&D)："), m_part);
     m_separator = new QComboBox(this);
     m_separator->setObjectName(QStringLiteral("cboSeparator"));
     for (const QChar c : {QChar(u','), QChar(u'\t'), QChar(u';')})
@@ -114,60 +152,163 @@ void ImportDialog::buildControls()
     m_import->setObjectName(QStringLiteral("cmdImport"));
     m_cancel = buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
     m_cancel->setObjectName(QStringLiteral("cmdCancel"));
+    m_progressBar = new QProgressBar(this);
+    m_progressBar->setObjectName(QStringLiteral("pbProgress"));
+    m_progressBar->setRange(0, 100);
+    layout->addWidget(m_progressBar);
     layout->addWidget(buttons);
+    m_progressTimer = new QTimer(this);
+    m_progressTimer->setObjectName(QStringLiteral("tmProgress"));
+    m_progressTimer->setInterval(30);
 
     connect(m_import, &QPushButton::clicked, this, &ImportDialog::importWords);
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_separator, &QComboBox::currentIndexChanged, this, [this] {
-        if (!m_filling)
-            readTable(m_separator->currentData().toChar());
-    });
+    connect(m_cancel, &QPushButton::clicked, this, &ImportDialog::cancel);
+    connect(m_progressTimer, &QTimer::timeout, this, &ImportDialog::checkWork);
+    connect(m_separator, &QComboBox::currentIndexChanged, this, &ImportDialog::splitAgain);
+    connect(m_part, &QComboBox::currentIndexChanged, this, &ImportDialog::choosePart);
     for (QComboBox* box : {m_english, m_japanese})
-        connect(box, &QComboBox::currentIndexChanged, this, [this] {
-            if (!m_filling)
-                replan();
-        });
-    connect(m_heading, &QCheckBox::toggled, this, [this] {
-        if (!m_filling)
-            replan();
-    });
+        connect(box, &QComboBox::currentIndexChanged, this, &ImportDialog::planAgain);
+    connect(m_heading, &QCheckBox::toggled, this, &ImportDialog::planAgain);
 }
 
-void ImportDialog::readTable(std::optional<QChar> separator)
+template <class Result>
+void ImportDialog::runAside(std::function<Result(ImportProgress&)> work, std::function<void(Result)> then)
 {
-    m_table = parseDelimited(m_source.text, separator);
+    auto progress = std::make_shared<ImportProgress>();
+    m_progress = progress;
+    auto result = std::make_shared<std::future<Result>>(
+        startAside([work = std::move(work), progress] { return work(*progress); }));
+    m_workEnded = [result] { return result->wait_for(std::chrono::seconds(0)) != std::future_status::timeout; };
+    m_finishWork = [result, then = std::move(then)] { then(result->get()); };
+    setBusy(true);
+    m_progressTimer->start();
+}
+
+void ImportDialog::checkWork()
+{
+    if (m_progress)
+        m_progressBar->setValue(m_progress->percent);
+    if (!m_workEnded || !m_workEnded())
+        return;
+    // What the finished work leads to may start new work: take this one out first.
+    const std::function<void()> finish = std::move(m_finishWork);
+    m_workEnded = nullptr;
+    m_finishWork = nullptr;
+    m_progressTimer->stop();
+    setBusy(false);
+    finish();
+}
+
+void ImportDialog::setBusy(bool busy)
+{
+    for (QWidget* control : std::initializer_list<QWidget*>{m_part, m_separator, m_english, m_japanese, m_heading,
+                                                            m_courseName, m_import, m_preview})
+        control->setEnabled(!busy);
+    if (m_prepared.book)
+        m_separator->setEnabled(false);
+    m_progressBar->setVisible(busy);
+    if (busy)
+        m_progressBar->setValue(0);
+}
+
+void ImportDialog::cancel()
+{
+    if (m_progress)
+        m_progress->cancelled = true;
+    m_progressTimer->stop();
+    reject();
+}
+
+void ImportDialog::splitAgain()
+{
+    if (m_filling)
+        return;
+    const QChar separator = m_separator->currentData().toChar();
+    runAside<PreparedImport>([source = m_prepared.source,
+                              separator](ImportProgress& progress) { return splitImport(source, separator, progress); },
+                             [this](PreparedImport prepared) { showPrepared(std::move(prepared)); });
+}
+
+void ImportDialog::choosePart()
+{
+    if (m_filling || !m_prepared.book)
+        return;
+    const int part = m_part->currentIndex();
+    // A lesson or deck of its own becomes a course of its own.
+    const QString base = QFileInfo(m_sourcePath).completeBaseName();
+    QString partName = m_part->currentText();
+    partName.replace(QStringLiteral(" ／ "), QStringLiteral("-"));
+    m_courseName->setText(
+        suggestCourseFileName(m_folder, part == 0 ? m_sourcePath : base + u'-' + partName + QStringLiteral(".dat")));
+    runAside<PreparedImport>(
+        [book = m_prepared.book, part](ImportProgress& progress) { return exchange::choosePart(book, part, progress); },
+        [this](PreparedImport prepared) { showPrepared(std::move(prepared)); });
+}
+
+void ImportDialog::planAgain()
+{
+    if (m_filling)
+        return;
+    runAside<PreparedImport>(
+        [from =
+             PreparedImport{
+                 m_prepared.source, m_prepared.book, m_prepared.part, m_prepared.table, {}, {}, {}, {}, false},
+         columns = chosenColumns()](ImportProgress& progress) { return planWithColumns(from, columns, progress); },
+        [this](PreparedImport prepared) { showPrepared(std::move(prepared)); });
+}
+
+void ImportDialog::showPrepared(PreparedImport prepared)
+{
+    std::swap(m_prepared, prepared);
+    discardAside(std::move(prepared));
+    const DelimitedTable& table = *m_prepared.table;
     m_filling = true;
-    int index = m_separator->findData(m_table.separator);
+    m_part->setVisible(m_prepared.book != nullptr);
+    m_form->labelForField(m_part)->setVisible(m_prepared.book != nullptr);
+    if (m_prepared.book && m_part->count() == 0)
+        for (const DeckPart& part : m_prepared.book->parts)
+            m_part->addItem(part.name);
+    m_part->setCurrentIndex(m_prepared.part);
+    m_separator->setEnabled(!m_prepared.book); // a deck file's own structure gives the fields
+    int index = m_separator->findData(table.separator);
     if (index < 0) {
-        m_separator->addItem(separatorName(m_table.separator), m_table.separator);
+        m_separator->addItem(separatorName(table.separator), table.separator);
         index = m_separator->count() - 1;
     }
     m_separator->setCurrentIndex(index);
     fillColumnChoices();
-    const ColumnChoice guess = guessColumns(m_table);
-    m_english->setCurrentIndex(guess.english);
-    m_japanese->setCurrentIndex(guess.japanese);
-    m_heading->setChecked(guess.firstRowIsHeading);
+    m_english->setCurrentIndex(m_prepared.columns.english);
+    m_japanese->setCurrentIndex(m_prepared.columns.japanese);
+    m_heading->setChecked(m_prepared.columns.firstRowIsHeading);
     m_filling = false;
 
-    QString about =
-        QStringLiteral("ファイル：%1\n文字コード：%2　区切り文字：%3")
-            .arg(QFileInfo(m_sourcePath).fileName(), encodingName(m_source.encoding), separatorName(m_table.separator));
-    if (m_source.badBytes > 0)
-        about += QStringLiteral("\n読めない文字が %1 か所あり、「\uFFFD」に置き換えました。").arg(m_source.badBytes);
+    QString about;
+    if (m_prepared.book) {
+        about =
+            QStringLiteral("ファイル：%1\n形式：%2").arg(QFileInfo(m_sourcePath).fileName(), m_prepared.book->format);
+    } else {
+        const DecodedSource& source = *m_prepared.source;
+        about =
+            QStringLiteral("ファイル：%1\n文字コード：%2　区切り文字：%3")
+                .arg(QFileInfo(m_sourcePath).fileName(), encodingName(source.encoding), separatorName(table.separator));
+        if (source.badBytes > 0)
+            about += QStringLiteral("\n読めない文字が %1 か所あり、「\uFFFD」に置き換えました。").arg(source.badBytes);
+    }
     m_sourceLabel->setText(about);
-    replan();
+    showSummary();
+    showPreview();
 }
 
 void ImportDialog::fillColumnChoices()
 {
+    const DelimitedTable& table = *m_prepared.table;
     m_english->clear();
     m_japanese->clear();
-    const int columns = std::max(2, m_table.columnCount);
+    const int columns = std::clamp(table.columnCount, 2, kPreviewColumns);
     for (int c = 0; c < columns; ++c) {
         QString name = QStringLiteral("%1 列目").arg(c + 1);
-        if (c < m_table.columnNames.size() && !m_table.columnNames[c].trimmed().isEmpty())
-            name += QStringLiteral("（%1）").arg(m_table.columnNames[c].trimmed());
+        if (c < table.columnNames.size() && !table.columnNames[c].trimmed().isEmpty())
+            name += QStringLiteral("（%1）").arg(table.columnNames[c].trimmed());
         m_english->addItem(name);
         m_japanese->addItem(name);
     }
@@ -178,34 +319,43 @@ ColumnChoice ImportDialog::chosenColumns() const
     return {m_english->currentIndex(), m_japanese->currentIndex(), m_heading->isChecked()};
 }
 
-void ImportDialog::replan()
+void ImportDialog::showSummary()
 {
-    m_plan = planImport(m_table, chosenColumns());
-    QStringList summary{QStringLiteral("取り込む単語：%1 語").arg(m_plan.pairs.size())};
-    if (m_plan.incomplete > 0)
-        summary.append(QStringLiteral("英語か日本語のない行 %1 行は飛ばします。").arg(m_plan.incomplete));
-    if (m_plan.commaInEnglish > 0)
+    const ImportPlan& plan = m_prepared.plan;
+    const DelimitedTable& table = *m_prepared.table;
+    QStringList summary{QStringLiteral("取り込む単語：%1 語").arg(plan.pairs.size())};
+    if (plan.incomplete > 0)
+        summary.append(QStringLiteral("英語か日本語のない行 %1 行は飛ばします。").arg(plan.incomplete));
+    if (plan.commaInEnglish > 0)
         summary.append(QStringLiteral("英語にカンマ（,）を含む行 %1 行はコースに書けないため飛ばします。")
-                           .arg(m_plan.commaInEnglish));
-    if (!m_table.unclosedQuoteLines.isEmpty()) {
+                           .arg(plan.commaInEnglish));
+    if (plan.tooLong > 0)
+        summary.append(QStringLiteral("%1 文字を超える行 %2 行はコースに書けないため飛ばします。")
+                           .arg(kMaxLineLength)
+                           .arg(plan.tooLong));
+    if (table.columnCount > kPreviewColumns)
+        summary.append(QStringLiteral("列が %1 列あります。表示して選べるのは最初の %2 列までです。")
+                           .arg(table.columnCount)
+                           .arg(kPreviewColumns));
+    if (!table.unclosedQuoteLines.isEmpty()) {
         QStringList lines;
-        for (const int line : m_table.unclosedQuoteLines)
+        for (const int line : table.unclosedQuoteLines)
             lines.append(QString::number(line));
         summary.append(
             QStringLiteral("引用符（\"）が閉じていない行があります（%1 行目）。その引用符は文字として読みました。")
                 .arg(lines.join(QStringLiteral("、"))));
     }
-    if (!m_plan.unstorable.empty())
+    if (!plan.unstorable.empty())
         summary.append(QStringLiteral("シフト JIS で保存できない文字を含む行が %1 行あります（下の一覧）。")
-                           .arg(m_plan.unstorable.size()));
-    if (m_plan.pairs.size() > static_cast<size_t>(kMaxCoursePairs))
+                           .arg(plan.unstorable.size()));
+    if (plan.pairs.size() > static_cast<size_t>(kMaxCoursePairs))
         summary.append(QStringLiteral("コースとして一度に読み込めるのは最初の %1 語までです。").arg(kMaxCoursePairs));
     m_summary->setText(summary.join(u'\n'));
 
     QStringList problems;
-    for (const UnstorableLine& bad : m_plan.unstorable) {
+    for (const UnstorableLine& bad : plan.unstorable) {
         if (problems.size() == kProblemsListed) {
-            problems.append(QStringLiteral("ほか %1 行").arg(m_plan.unstorable.size() - kProblemsListed));
+            problems.append(QStringLiteral("ほか %1 行").arg(plan.unstorable.size() - kProblemsListed));
             break;
         }
         problems.append(
@@ -213,14 +363,13 @@ void ImportDialog::replan()
     }
     m_problems->setPlainText(problems.join(u'\n'));
     m_problems->setVisible(!problems.isEmpty());
-    showPreview();
 }
 
 void ImportDialog::showPreview()
 {
-    const ColumnChoice columns = chosenColumns();
-    const int columnCount = std::max(2, m_table.columnCount);
-    const int rows = static_cast<int>(std::min<size_t>(kPreviewRows, m_table.rows.size()));
+    const ColumnChoice columns = m_prepared.columns;
+    const int columnCount = m_english->count();
+    const int rows = static_cast<int>(m_prepared.preview.size());
     m_preview->clear();
     m_preview->setColumnCount(columnCount);
     m_preview->setRowCount(rows);
@@ -236,10 +385,10 @@ void ImportDialog::showPreview()
     m_preview->setHorizontalHeaderLabels(headers);
     QStringList lineNumbers;
     for (int r = 0; r < rows; ++r) {
-        const SourceRow& row = m_table.rows[static_cast<size_t>(r)];
-        lineNumbers.append(QString::number(row.line));
-        for (int c = 0; c < row.fields.size() && c < columnCount; ++c) {
-            auto* item = new QTableWidgetItem(plainField(row.fields[c], m_table.html));
+        const QStringList& cells = m_prepared.preview[static_cast<size_t>(r)];
+        lineNumbers.append(QString::number(m_prepared.table->rows[static_cast<size_t>(r)].line));
+        for (int c = 0; c < cells.size() && c < columnCount; ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
             if (r == 0 && columns.firstRowIsHeading)
                 item->setForeground(Qt::gray);
             m_preview->setItem(r, c, item);
@@ -250,21 +399,22 @@ void ImportDialog::showPreview()
 
 void ImportDialog::importWords()
 {
+    const ImportPlan& plan = m_prepared.plan;
     const QString name = m_courseName->text();
     const QString nameProblem = courseFileNameProblem(m_folder, name);
     if (!nameProblem.isEmpty()) {
         dialogs().notice(this, nameProblem);
         return;
     }
-    if (m_plan.pairs.empty()) {
+    if (plan.pairs.empty()) {
         dialogs().notice(this, QStringLiteral("取り込める単語がありません。列の選び方を確かめて下さい。"));
         return;
     }
-    if (!m_plan.unstorable.empty()) {
+    if (!plan.unstorable.empty()) {
         QStringList lines;
-        for (const UnstorableLine& bad : m_plan.unstorable) {
+        for (const UnstorableLine& bad : plan.unstorable) {
             if (lines.size() == 10) {
-                lines.append(QStringLiteral("ほか %1 行").arg(m_plan.unstorable.size() - 10));
+                lines.append(QStringLiteral("ほか %1 行").arg(plan.unstorable.size() - 10));
                 break;
             }
             lines.append(QStringLiteral("%1 行目：%2").arg(bad.line).arg(namedCharacters(bad.characters)));
@@ -278,13 +428,21 @@ void ImportDialog::importWords()
             return;
         }
     }
-    const WriteResult written = writeImportedCourse(m_folder, name, m_plan.pairs);
-    if (!written.ok) {
-        dialogs().notice(this, written.error);
-        return;
-    }
-    emit imported(name, static_cast<int>(m_plan.pairs.size()));
-    accept();
+    // A course of many words takes a while to encode and write: aside too.
+    runAside<WriteResult>(
+        // The plan stays as it is while the controls wait, and the dialog
+        // outlives the work (its end is awaited when the dialog goes).
+        [folder = m_folder, name, pairs = &plan.pairs](ImportProgress&) {
+            return writeImportedCourse(folder, name, *pairs);
+        },
+        [this, name](WriteResult written) {
+            if (!written.ok) {
+                dialogs().notice(this, written.error);
+                return;
+            }
+            emit imported(name, static_cast<int>(m_prepared.plan.pairs.size()));
+            accept();
+        });
 }
 
 } // namespace lumo::exchange

@@ -3,11 +3,14 @@
 // program's file, which columns are English and Japanese (changeable), how
 // many rows become word pairs, and the name of the new course file. Importing
 // writes the course file and its course-list entry; lines code page 932
-// cannot hold are left out only when the learner agrees.
+// cannot hold are left out only when the learner agrees. Reading, splitting,
+// planning and writing run off the window's thread with a progress bar; the
+// controls wait meanwhile and キャンセル stops the work.
 //
 // objectName → role
 //   ImportDialog   the dialog
-//   lbSource       file name, encoding and separator found
+//   lbSource       file name, encoding and separator found (or the kind of deck file)
+//   cboPart        deck and note type, or lesson, of a deck file (hidden for text files)
 //   cboSeparator   separator: comma, tab, semicolon (and one a header named)
 //   cboEnglish     column of the English
 //   cboJapanese    column of the Japanese
@@ -17,30 +20,39 @@
 //   lbSummary      pairs to import and rows left out
 //   txProblems     rows with characters code page 932 cannot hold, by line
 //   cmdImport      import
-//   cmdCancel      close without writing anything
+//   cmdCancel      close without writing anything (stops work in progress)
+//   pbProgress     how far reading, splitting or writing has got
+//   tmProgress     timer that looks at the work in progress
 
-#include "exchange/textimport.h"
-#include "exchange/wordimport.h"
+#include "exchange/importjob.h"
 
 #include <QDialog>
 
+#include <functional>
+#include <memory>
+
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QProgressBar;
 class QPushButton;
 class QTableWidget;
+class QTimer;
 
 namespace lumo::exchange {
 
 class ImportDialog : public QDialog {
     Q_OBJECT
   public:
-    ImportDialog(const QString& programFolder, const QString& sourcePath, DecodedSource source,
-                 QWidget* parent = nullptr);
+    // Opens at once and reads the file at `sourcePath` aside; a file that
+    // cannot be imported is named in a notice and the dialog closes.
+    ImportDialog(const QString& programFolder, const QString& sourcePath, QWidget* parent = nullptr);
+    ~ImportDialog() override;
 
-    const ImportPlan& plan() const { return m_plan; }
+    const ImportPlan& plan() const { return m_prepared.plan; }
 
   signals:
     // The course file `name` was written with `count` pairs and listed.
@@ -48,21 +60,34 @@ class ImportDialog : public QDialog {
 
   private:
     void buildControls();
-    void readTable(std::optional<QChar> separator);
+    template <class Result>
+    void runAside(std::function<Result(ImportProgress&)> work, std::function<void(Result)> then);
+    void checkWork();
+    void setBusy(bool busy);
+    void showPrepared(PreparedImport prepared);
+    static void discardAside(PreparedImport prepared);
     void fillColumnChoices();
-    void replan();
+    void showSummary();
     void showPreview();
+    void splitAgain();
+    void choosePart();
+    void planAgain();
     void importWords();
+    void cancel();
     ColumnChoice chosenColumns() const;
 
     QString m_folder;
     QString m_sourcePath;
-    DecodedSource m_source;
-    DelimitedTable m_table;
-    ImportPlan m_plan;
+    PreparedImport m_prepared;
     bool m_filling = false;
+    std::shared_ptr<ImportProgress> m_progress;
+    // The work in progress: whether it has ended, and what to do with its result.
+    std::function<bool()> m_workEnded;
+    std::function<void()> m_finishWork;
 
     QLabel* m_sourceLabel = nullptr;
+    QFormLayout* m_form = nullptr;
+    QComboBox* m_part = nullptr;
     QComboBox* m_separator = nullptr;
     QComboBox* m_english = nullptr;
     QComboBox* m_japanese = nullptr;
@@ -73,6 +98,8 @@ class ImportDialog : public QDialog {
     QPlainTextEdit* m_problems = nullptr;
     QPushButton* m_import = nullptr;
     QPushButton* m_cancel = nullptr;
+    QProgressBar* m_progressBar = nullptr;
+    QTimer* m_progressTimer = nullptr;
 };
 
 // "「𠮷」(U+20BB7)" for each character, joined with "、".

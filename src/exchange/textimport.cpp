@@ -6,6 +6,7 @@
 #include <QStringDecoder>
 
 #include <QHash>
+#include <QSet>
 
 #include <algorithm>
 #include <array>
@@ -189,18 +190,22 @@ QChar detectSeparator(QStringView body)
 
 namespace {
 
-// One pass over the rows. A quote at a position in `literalQuotes` is read
-// as an ordinary character; an unclosed quote is reported through
-// `unclosedAt` (its position) and `unclosedLine`.
-void splitRows(QStringView text, qsizetype begin, int firstLine, QChar separator, const QList<qsizetype>& literalQuotes,
-               DelimitedTable& table, qsizetype& unclosedAt, int& unclosedLine)
+// Splits rows from `begin` on. A quote at a position in `literalQuotes` is
+// read as an ordinary character. On a quote that never closes the split
+// stops: `unclosedAt` is its position, and `begin`/`line` are set to the start
+// of its row so that the split can go on from there. Returns false when the
+// progress says to stop.
+bool splitRows(QStringView text, qsizetype& begin, int& line, QChar separator, const QSet<qsizetype>& literalQuotes,
+               DelimitedTable& table, qsizetype& unclosedAt, int& unclosedLine, ImportProgress* progress)
 {
-    table.rows.clear();
     unclosedAt = -1;
-    int line = firstLine;
     qsizetype i = begin;
     const qsizetype n = text.size();
     while (i < n) {
+        if (progress && (table.rows.size() & 0x3FF) == 0 && !progress->advance(i, n))
+            return false;
+        const qsizetype rowStart = i;
+        const int rowLine = line;
         SourceRow row;
         row.line = line;
         bool rowDone = false;
@@ -211,7 +216,6 @@ void splitRows(QStringView text, qsizetype begin, int firstLine, QChar separator
                 ++start;
             QString field;
             if (start < n && text[start] == u'"' && !literalQuotes.contains(start)) {
-                const qsizetype open = start;
                 const int openLine = line;
                 qsizetype j = start + 1;
                 bool closed = false;
@@ -238,9 +242,11 @@ void splitRows(QStringView text, qsizetype begin, int firstLine, QChar separator
                     ++j;
                 }
                 if (!closed) {
-                    unclosedAt = open;
+                    unclosedAt = start;
                     unclosedLine = openLine;
-                    return;
+                    begin = rowStart;
+                    line = rowLine;
+                    return true;
                 }
                 // Anything after the closing quote up to the separator stays.
                 qsizetype k = j;
@@ -270,11 +276,13 @@ void splitRows(QStringView text, qsizetype begin, int firstLine, QChar separator
         if (!blank)
             table.rows.push_back(std::move(row));
     }
+    begin = n;
+    return true;
 }
 
 } // namespace
 
-DelimitedTable parseDelimited(QStringView text, std::optional<QChar> separator)
+DelimitedTable parseDelimited(QStringView text, std::optional<QChar> separator, ImportProgress* progress)
 {
     DelimitedTable table;
     std::optional<QChar> headerSeparator;
@@ -299,15 +307,18 @@ DelimitedTable parseDelimited(QStringView text, std::optional<QChar> separator)
     }
 
     // A quote that never closes would swallow the rest of the file: read it
-    // as an ordinary character instead and note its line.
-    QList<qsizetype> literalQuotes;
+    // as an ordinary character instead, note its line and go on from its row.
+    QSet<qsizetype> literalQuotes;
+    qsizetype pos = begin;
+    int line = firstLine;
     for (;;) {
         qsizetype unclosedAt = -1;
         int unclosedLine = 0;
-        splitRows(text, begin, firstLine, table.separator, literalQuotes, table, unclosedAt, unclosedLine);
+        if (!splitRows(text, pos, line, table.separator, literalQuotes, table, unclosedAt, unclosedLine, progress))
+            break;
         if (unclosedAt < 0)
             break;
-        literalQuotes.append(unclosedAt);
+        literalQuotes.insert(unclosedAt);
         table.unclosedQuoteLines.append(unclosedLine);
     }
     for (const SourceRow& row : table.rows)
@@ -374,8 +385,11 @@ QString oneLine(QStringView text)
 
 QString plainField(QStringView field, HtmlMode html)
 {
-    if (html == HtmlMode::Off || (!field.contains(u'<') && !field.contains(u'&') && !field.contains(u'[')))
+    if (html == HtmlMode::Off ||
+        (!field.contains(u'<') && !field.contains(u'&') && !field.contains(u'[') && !field.contains(u'{')))
         return oneLine(field);
+    // A cloze deletion "{{c1::answer::hint}}" reads as its answer.
+    static const QRegularExpression cloze(QStringLiteral("\\{\\{c\\d+::(.*?)(?:::[^}]*)?\\}\\}"));
     static const QRegularExpression sound(QStringLiteral("\\[sound:[^\\]]*\\]"));
     static const QRegularExpression breaks(QStringLiteral("<(br|/?div|/?p|/li)\\b[^>]*>"),
                                            QRegularExpression::CaseInsensitiveOption);
@@ -384,6 +398,7 @@ QString plainField(QStringView field, HtmlMode html)
         QStringLiteral("</?(b|i|u|s|em|strong|span|font|sup|sub|img|a|ruby|rb|rt|rp|ul|ol|li|hr)\\b[^>]*>"),
         QRegularExpression::CaseInsensitiveOption);
     QString text = field.toString();
+    text.replace(cloze, QStringLiteral("\\1"));
     text.remove(sound);
     text.replace(breaks, QStringLiteral(" "));
     text.remove(html == HtmlMode::On ? anyTag : formattingTag);

@@ -7,10 +7,28 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <optional>
 #include <vector>
 
 namespace lumo::exchange {
+
+// Shared between a step of the import running aside and the window waiting
+// for it: the window asks the step to stop, the step says how far it got.
+struct ImportProgress {
+    std::atomic<bool> cancelled = false;
+    std::atomic<int> percent = 0;
+    // The part of the percentage the current piece of work fills (set by the step).
+    int from = 0, to = 100;
+    // Sets the percentage to where `done` of `total` lies in the current
+    // part; whether the work should go on.
+    bool advance(qint64 done, qint64 total)
+    {
+        if (total > 0)
+            percent.store(from + static_cast<int>((to - from) * done / total), std::memory_order_relaxed);
+        return !cancelled.load(std::memory_order_relaxed);
+    }
+};
 
 enum class SourceEncoding { Utf8Bom, Utf8, Utf16Le, Utf16Be, Cp932 };
 // How the import dialog names the encoding ("UTF-8（BOM 付き）", …).
@@ -56,10 +74,13 @@ QChar detectSeparator(QStringView body);
 // quote inside an unquoted field is an ordinary character. Leading "#key:value"
 // lines set the separator, HTML and the metadata columns; other leading "#"
 // lines are skipped. `separator` overrides both the header and the guess.
-DelimitedTable parseDelimited(QStringView text, std::optional<QChar> separator = std::nullopt);
+// With `progress`, the percentage goes through its part and a cancelled
+// parse stops early with the rows read so far.
+DelimitedTable parseDelimited(QStringView text, std::optional<QChar> separator = std::nullopt,
+                              ImportProgress* progress = nullptr);
 
 // A field's text as one line: with HTML on, sound references and every tag
-// removed and entities replaced; when guessing, only the usual formatting
+// removed, cloze deletions reduced to their answers and entities replaced; when guessing, only the usual formatting
 // tags and entities; line breaks and runs of spaces become one space, and
 // the ends are trimmed.
 QString plainField(QStringView field, HtmlMode html);

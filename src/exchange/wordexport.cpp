@@ -1,6 +1,9 @@
 #include "exchange/wordexport.h"
 
 #include "data/historylines.h"
+#include "exchange/kvtml.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -8,6 +11,8 @@ namespace lumo::exchange {
 
 ExportFormat formatForPath(const QString& path)
 {
+    if (path.endsWith(QStringLiteral(".kvtml"), Qt::CaseInsensitive))
+        return ExportFormat::Kvtml;
     return path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive) ? ExportFormat::Csv : ExportFormat::Tsv;
 }
 
@@ -54,6 +59,8 @@ QByteArray exportBytes(const std::vector<WordPair>& pairs, ExportFormat format)
 
 WriteResult writeExport(const QString& path, const std::vector<WordPair>& pairs, ExportFormat format)
 {
+    if (format == ExportFormat::Kvtml)
+        return writeFileBytes(path, kvtmlBytes(pairs, QFileInfo(path).completeBaseName()));
     return writeFileBytes(path, exportBytes(pairs, format));
 }
 
@@ -64,6 +71,18 @@ std::vector<WordPair> pairsOf(const CourseLines& course)
     for (qsizetype i = 0; i < course.english.size() && i < course.meanings.size(); ++i)
         pairs.push_back({course.english[i], course.meanings[i]});
     return pairs;
+}
+
+QString courseLinesLeftOut(const CourseLines& course)
+{
+    QStringList parts;
+    if (course.withoutComma > 0)
+        parts.append(QStringLiteral("カンマのない行 %1 行").arg(course.withoutComma));
+    if (course.tooLong > 0)
+        parts.append(QStringLiteral("%1 文字を超える行 %2 行").arg(kMaxLineLength).arg(course.tooLong));
+    if (parts.isEmpty())
+        return {};
+    return QStringLiteral("%1は単語ではないため書き出していません。").arg(parts.join(QStringLiteral("と")));
 }
 
 std::vector<WordPair> missedWords(QStringView history)

@@ -20,21 +20,26 @@ struct WordPair {
 };
 
 enum class ExportFormat {
-    Tsv, // "#separator:tab" and "#html:false" lines, then English TAB Japanese, LF
-    Csv, // byte-order mark, then English "," Japanese, CR LF
+    Tsv,   // "#separator:tab" and "#html:false" lines, then English TAB Japanese, LF
+    Csv,   // byte-order mark, then English "," Japanese, CR LF
+    Kvtml, // KDE's vocabulary file (KWordQuiz, Parley), see kvtml.h
 };
-// CSV for a name ending in ".csv", tab-separated text otherwise.
+// CSV for a name ending in ".csv", KVTML for ".kvtml", tab-separated text otherwise.
 ExportFormat formatForPath(const QString& path);
 
 // The file's bytes: UTF-8, fields quoted where they hold the separator, a
 // quote or a line break, or start with "#" (which would read as a setting).
 QByteArray exportBytes(const std::vector<WordPair>& pairs, ExportFormat format);
 
-// Writes the pairs to `path`, replacing the file atomically.
+// Writes the pairs to `path`, replacing the file atomically (a KVTML file's
+// title is the file's base name).
 WriteResult writeExport(const QString& path, const std::vector<WordPair>& pairs, ExportFormat format);
 
 // The pairs of a loaded course, in order.
 std::vector<WordPair> pairsOf(const CourseLines& course);
+// Which lines of a course file an export of it leaves out (lines without a
+// comma, lines past the course reader's length), one sentence; empty when none.
+QString courseLinesLeftOut(const CourseLines& course);
 
 // The words answered wrongly at least once in a history text: every line
 // "English,meaning,date,marks" whose marks hold a "×", each English once (its

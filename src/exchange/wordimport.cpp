@@ -127,24 +127,49 @@ ColumnChoice guessColumns(const DelimitedTable& table)
     return choice;
 }
 
-ImportPlan planImport(const DelimitedTable& table, ColumnChoice columns)
+QString courseMeaning(const QString& field)
+{
+    if (!field.contains(u','))
+        return field;
+    QString meaning;
+    meaning.reserve(field.size());
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        if (field[i] != u',') {
+            meaning += field[i];
+            continue;
+        }
+        meaning += u'、';
+        while (i + 1 < field.size() && field[i + 1] == u' ')
+            ++i;
+    }
+    return meaning;
+}
+
+ImportPlan planImport(const DelimitedTable& table, ColumnChoice columns, ImportProgress* progress)
 {
     ImportPlan plan;
     plan.pairs.reserve(table.rows.size());
     StorableCheck check;
+    const auto rows = static_cast<qint64>(table.rows.size());
     for (size_t r = columns.firstRowIsHeading ? 1 : 0; r < table.rows.size(); ++r) {
+        if (progress && (r & 0x3FF) == 0 && !progress->advance(static_cast<qint64>(r), rows))
+            break;
         const SourceRow& row = table.rows[r];
         const auto field = [&row, &table](int c) {
             return c >= 0 && c < row.fields.size() ? toCp932LookAlikes(plainField(row.fields[c], table.html))
                                                    : QString();
         };
-        ImportedPair pair{field(columns.english), field(columns.japanese), row.line};
+        ImportedPair pair{field(columns.english), courseMeaning(field(columns.japanese)), row.line};
         if (pair.english.isEmpty() || pair.japanese.isEmpty()) {
             ++plan.incomplete;
             continue;
         }
         if (pair.english.contains(u',')) {
             ++plan.commaInEnglish;
+            continue;
+        }
+        if (pair.english.size() + 1 + pair.japanese.size() > kMaxLineLength) {
+            ++plan.tooLong;
             continue;
         }
         const QString bad = check.unstorable(pair.english) + check.unstorable(pair.japanese);

@@ -42,12 +42,21 @@ struct ImportPlan {
     std::vector<UnstorableLine> unstorable; // rows left out unless the import is cancelled
     int incomplete = 0;                     // rows without an English or a Japanese text
     int commaInEnglish = 0;                 // rows whose English holds a comma, which the course line cannot keep
+    int tooLong = 0; // rows whose course line would pass kMaxLineLength, which the course reader refuses
+    // Every row left out, the unstorable ones included.
+    int leftOut() const { return incomplete + commaInEnglish + tooLong + static_cast<int>(unstorable.size()); }
 };
+
+// A field read as a course meaning: commas, which the course line would take
+// as the start of a note, become "、" (with the spaces after them).
+QString courseMeaning(const QString& field);
 
 // The word pairs of the table's rows with the chosen columns: fields made
 // plain (HTML removed as the table says), look-alikes that code page 932
-// holds put in place of the JIS forms.
-ImportPlan planImport(const DelimitedTable& table, ColumnChoice columns);
+// holds put in place of the JIS forms, the Japanese as a course meaning.
+// With `progress`, the percentage goes through its part; a cancelled plan
+// stops early.
+ImportPlan planImport(const DelimitedTable& table, ColumnChoice columns, ImportProgress* progress = nullptr);
 
 // Each pair as a course line, English "," Japanese, CR LF after every line.
 QString courseText(const std::vector<ImportedPair>& pairs);

@@ -206,6 +206,7 @@ class QuizWindow : public QMainWindow {
     QString m_byEarPrompt;
     QLabel* m_comparisonLabel = nullptr;
     NoticeBar* m_notice = nullptr;
+    QString m_courseLineNotice; // what the bar was told of the loaded course's lines (too many, too long)
 
     // The other windows, while they are open.
     QPointer<TypingTrainerWindow> m_typingTrainer;

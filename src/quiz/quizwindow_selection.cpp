@@ -27,7 +27,8 @@ QString QuizWindow::loadCourse(const QString& path, bool wrongAnswersOnly)
     QStringList problems;
     if (file.status != TextFile::Status::Ok)
         problems.append(readProblemMessage(file, path));
-    problems.append(courseLineProblems(lines));
+    m_courseLineNotice = courseLineProblems(lines);
+    problems.append(m_courseLineNotice);
     problems.removeAll(QString());
     return problems.join(u'\n');
 }
@@ -42,6 +43,14 @@ void QuizWindow::showCourse()
 
 void QuizWindow::chooseCourse()
 {
+    // What the bar says of the lines of the course shown until now goes with it.
+    if (!m_courseLineNotice.isEmpty()) {
+        QStringList shown = m_notice->text().split(u'\n');
+        for (const QString& line : m_courseLineNotice.split(u'\n'))
+            shown.removeOne(line);
+        m_notice->showNotice(shown.join(u'\n'));
+        m_courseLineNotice.clear();
+    }
     m_selectionList->hide();
     m_session.setCourse({}, {});
     showCourse();

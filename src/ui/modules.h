@@ -28,6 +28,9 @@ inline constexpr ModuleFile kSoundModule{"lumo-sound", "lumo_create_sound"};
 inline constexpr ModuleFile kSpeechModule{"lumo-speech", "lumo_create_speech_engine"};
 // lumo::Printing* lumo_create_printing()
 inline constexpr ModuleFile kPrintModule{"lumo-print", "lumo_create_printing"};
+// lumo::exchange::DeckReader* lumo_create_deck_reader() (exchange/deckbook.h):
+// Anki packages, with the zip, zstd and SQLite libraries
+inline constexpr ModuleFile kDeckModule{"lumo-decks", "lumo_create_deck_reader"};
 
 // The modules' folder relative to the executable's folder; a build puts them
 // at the same place relative to its executable as an installation does.

@@ -447,9 +447,10 @@ TEST(HelpTexts, CoverEveryWindowAndMenu)
     const QString plain = sourceText(QStringLiteral("help.txt"));
     const QString html = sourceText(QStringLiteral("E-Help.htm"));
     const char* const topics[] = {
-        "ファイル",     "実行",       "選択", "並び替え",   "オプション",           "ヘルプ",  "キー入力練習",
-        "クロスワード", "英単語入力", "HELP", "実力テスト", "日本語コース",         "判定",    "解答",
-        "ヒント",       "正解音",     "印刷", "PDF",        "単語リストの取り込み", "書き出し"};
+        "ファイル",     "実行",       "選択", "並び替え",   "オプション",           "ヘルプ",   "キー入力練習",
+        "クロスワード", "英単語入力", "HELP", "実力テスト", "日本語コース",         "判定",     "解答",
+        "ヒント",       "正解音",     "印刷", "PDF",        "単語リストの取り込み", "書き出し", "Anki",
+        "KVTML"};
     for (const char* topic : topics) {
         EXPECT_TRUE(plain.contains(QString::fromUtf8(topic))) << "help.txt does not mention " << topic;
         EXPECT_TRUE(html.contains(QString::fromUtf8(topic))) << "E-Help.htm does not mention " << topic;

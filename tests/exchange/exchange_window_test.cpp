@@ -1,5 +1,6 @@
 // The import and export items of the main window's file menu, driven through
 // the menu, the import dialog's controls and scripted file dialogs.
+#include "data/course.h"
 #include "exchange/importdialog.h"
 #include "quiz/quizwindow.h"
 #include "support/fakes.h"
@@ -10,13 +11,16 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -80,13 +84,26 @@ class ExchangeTest : public ::testing::Test {
     {
         return form->findChild<exchange::ImportDialog*>(QStringLiteral("ImportDialog"));
     }
-    // Opens `path` through the import item; the preview dialog it shows.
+    // Opens `path` through the import item; the preview dialog it shows
+    // once the file is read, or null when it refused the file.
     exchange::ImportDialog* importFile(const QString& path)
     {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // a dialog closed earlier
         platform.dialogs.openFiles = {path};
         trigger("mnuImportWords");
+        settle(importDialog());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         return importDialog();
+    }
+    // Waits until the dialog's work in progress has ended.
+    static void settle(QDialog* dialog)
+    {
+        if (!dialog)
+            return;
+        QPointer<QDialog> alive(dialog);
+        EXPECT_TRUE(QTest::qWaitFor([&alive] {
+            return !alive || !alive->isVisible() || alive->findChild<QPushButton*>("cmdImport")->isEnabled();
+        }));
     }
     template <class T> T* in(QWidget* dialog, const char* name) const
     {
@@ -120,6 +137,7 @@ TEST_F(ExchangeTest, ImportedCourseIsWrittenListedAndLoadedAtOnce)
     EXPECT_EQ(in<QLineEdit>(dialog, "txCourseName")->text(), QStringLiteral("spreadsheet-cp932.dat"));
     in<QLineEdit>(dialog, "txCourseName")->setText(QStringLiteral("単語帳.dat"));
     in<QPushButton>(dialog, "cmdImport")->click();
+    settle(dialog);
 
     EXPECT_EQ(folder.readBytes(QStringLiteral("単語帳.dat")),
               cp932Bytes(QStringLiteral("apple,りんご\nwave,波～\nminus,－１\nkana,ｱﾙﾌｧﾍﾞｯﾄ\n")));
@@ -142,17 +160,21 @@ TEST_F(ExchangeTest, ColumnsAndHeadingCanBeChosen)
     EXPECT_TRUE(in<QCheckBox>(dialog, "chkHeading")->isChecked());
     // The learner takes the note column as the English instead.
     in<QComboBox>(dialog, "cboEnglish")->setCurrentIndex(2);
+    settle(dialog);
     EXPECT_TRUE(
         in<QTableWidget>(dialog, "tblPreview")->horizontalHeaderItem(2)->text().endsWith(QStringLiteral("英語")));
     in<QPushButton>(dialog, "cmdImport")->click();
+    settle(dialog);
     EXPECT_EQ(folder.readBytes(QStringLiteral("in.dat")), cp932Bytes(QStringLiteral("x,犬\n")));
 
     // Tab as separator reads the same file as one column: nothing to import.
     exchange::ImportDialog* again = importFile(folder.path() + QStringLiteral("in.csv"));
     auto* separator = in<QComboBox>(again, "cboSeparator");
     separator->setCurrentIndex(separator->findData(QChar(u'\t')));
+    settle(again);
     EXPECT_EQ(in<QTableWidget>(again, "tblPreview")->item(1, 0)->text(), QStringLiteral("犬,dog,x"));
     in<QPushButton>(again, "cmdImport")->click();
+    settle(again);
     EXPECT_TRUE(platform.dialogs.texts().last().contains(QStringLiteral("取り込める単語がありません")));
     EXPECT_FALSE(folder.exists(QStringLiteral("in-2.dat")));
     in<QPushButton>(again, "cmdCancel")->click();
@@ -171,6 +193,7 @@ TEST_F(ExchangeTest, UnstorableLinesAreSkippedOnlyWhenTheLearnerAgrees)
 
     platform.dialogs.answers = {false}; // cancel: nothing written
     in<QPushButton>(dialog, "cmdImport")->click();
+    settle(dialog);
     EXPECT_EQ(platform.dialogs.shown.back().kind, Shown::Confirm);
     EXPECT_FALSE(folder.exists(QStringLiteral("bad.dat")));
     EXPECT_EQ(folder.readBytes(QStringLiteral("filelist.dat")),
@@ -179,16 +202,76 @@ TEST_F(ExchangeTest, UnstorableLinesAreSkippedOnlyWhenTheLearnerAgrees)
     dialog = importFile(folder.path() + QStringLiteral("bad.txt"));
     platform.dialogs.answers = {true}; // skip those lines
     in<QPushButton>(dialog, "cmdImport")->click();
+    settle(dialog);
     EXPECT_EQ(folder.readBytes(QStringLiteral("bad.dat")), cp932Bytes(QStringLiteral("apple,りんご\n")));
     EXPECT_TRUE(platform.dialogs.texts().last().contains(QStringLiteral("2 行は取り込みませんでした")));
+}
+
+TEST_F(ExchangeTest, AWideFileIsShownInPartAndItsReadingCanBeCancelled)
+{
+    // One line of 100,002 fields; its meaning holds a comma.
+    QByteArray wide = QStringLiteral("mouse,\"ねずみ, はつかねずみ\"").toUtf8();
+    for (int i = 0; i < 100000; ++i)
+        wide += ",x";
+    folder.writeBytes(QStringLiteral("wide.csv"), wide);
+    const QString path = folder.path() + QStringLiteral("wide.csv");
+    open();
+
+    // While the file is read the dialog is open, its controls wait, and
+    // キャンセル closes it with nothing written.
+    platform.dialogs.openFiles = {path};
+    trigger("mnuImportWords");
+    QPointer<QDialog> reading(importDialog());
+    ASSERT_TRUE(reading);
+    EXPECT_TRUE(in<QWidget>(reading, "pbProgress")->isVisible());
+    EXPECT_FALSE(in<QPushButton>(reading, "cmdImport")->isEnabled());
+    in<QPushButton>(reading, "cmdCancel")->click();
+    EXPECT_FALSE(reading->isVisible());
+
+    exchange::ImportDialog* dialog = importFile(path);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(in<QComboBox>(dialog, "cboEnglish")->count(), exchange::kPreviewColumns);
+    EXPECT_EQ(in<QTableWidget>(dialog, "tblPreview")->columnCount(), exchange::kPreviewColumns);
+    EXPECT_EQ(in<QTableWidget>(dialog, "tblPreview")->item(0, 1)->text(), QStringLiteral("ねずみ、はつかねずみ"));
+    EXPECT_TRUE(in<QLabel>(dialog, "lbSummary")->text().contains(QStringLiteral("列が 100002 列あります")));
+    EXPECT_FALSE(in<QWidget>(dialog, "pbProgress")->isVisible());
+    in<QPushButton>(dialog, "cmdImport")->click();
+    settle(dialog);
+    EXPECT_EQ(folder.readBytes(QStringLiteral("wide.dat")), cp932Bytes(QStringLiteral("mouse,ねずみ、はつかねずみ\n")));
+}
+
+TEST_F(ExchangeTest, AnAnkiDeckIsImportedFromTheDeckTheLearnerPicks)
+{
+    open();
+    exchange::ImportDialog* dialog = importFile(QStringLiteral(LUMO_FIXTURES_DIR "anki/words-anki21b.apkg"));
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(in<QLabel>(dialog, "lbSource")->text().contains(QStringLiteral("collection.anki21b")));
+    EXPECT_FALSE(in<QComboBox>(dialog, "cboSeparator")->isEnabled());
+    auto* part = in<QComboBox>(dialog, "cboPart");
+    ASSERT_TRUE(part->isVisible());
+    EXPECT_EQ(part->count(), 3);
+    part->setCurrentIndex(2);
+    settle(dialog);
+    EXPECT_EQ(in<QLineEdit>(dialog, "txCourseName")->text(), QStringLiteral("words-anki21b-英単語__動物-英単語.dat"));
+    EXPECT_EQ(in<QTableWidget>(dialog, "tblPreview")->horizontalHeaderItem(0)->text(),
+              QStringLiteral("1 列目（Front）：英語"));
+    in<QPushButton>(dialog, "cmdImport")->click();
+    settle(dialog);
+    EXPECT_EQ(folder.readBytes(QStringLiteral("words-anki21b-英単語__動物-英単語.dat")),
+              cp932Bytes(QStringLiteral("dog,犬 （いぬ）\ncat,猫\n")));
+
+    // A text file has no parts to pick.
+    dialog = importFile(fixture("spreadsheet-cp932.csv"));
+    EXPECT_FALSE(in<QComboBox>(dialog, "cboPart")->isVisible());
+    in<QPushButton>(dialog, "cmdCancel")->click();
 }
 
 TEST_F(ExchangeTest, BrokenFilesAreRefusedWithAMessage)
 {
     open();
-    for (const char* name : {"binary.dat", "empty.csv"}) {
+    for (const char* name : {"binary.dat", "empty.csv", "../anki/hostile/bomb.apkg"}) {
         EXPECT_EQ(importFile(fixture(name)), nullptr) << name;
-        EXPECT_TRUE(platform.dialogs.texts().last().contains(QString::fromLatin1(name))) << name;
+        EXPECT_TRUE(platform.dialogs.texts().last().contains(QFileInfo(QString::fromLatin1(name)).fileName())) << name;
     }
     EXPECT_EQ(importFile(folder.path() + QStringLiteral("missing.csv")), nullptr);
     EXPECT_TRUE(platform.dialogs.texts().last().contains(QStringLiteral("読み込めません")));
@@ -228,6 +311,25 @@ TEST_F(ExchangeTest, ExportsTheCourseTheSelectionAndTheMissedWords)
     trigger("mnuExportMissed");
     EXPECT_EQ(exported(QStringLiteral("missed.txt")),
               QStringLiteral("#separator:tab\n#html:false\nold\t古い\nmake\t作る\n"));
+}
+
+TEST_F(ExchangeTest, ALargeCourseIsExportedWholeAndWhatIsLeftOutIsSaid)
+{
+    QString big;
+    for (int i = 0; i < kMaxCoursePairs + 10; ++i)
+        big += QStringLiteral("w%1,語\n").arg(i);
+    big += QStringLiteral("no comma here\n");
+    folder.write(QStringLiteral("filelist.dat"), QStringLiteral("eng-1-1.dat\nbig.dat\n"));
+    folder.write(QStringLiteral("big.dat"), big);
+    open();
+    list("List1")->setCurrentRow(1);
+    platform.dialogs.saveFiles = {folder.path() + QStringLiteral("big.txt")};
+    trigger("mnuExportCourse");
+    EXPECT_EQ(exported(QStringLiteral("big.txt")).count(u'\n'), kMaxCoursePairs + 10 + 2);
+    const QString said = platform.dialogs.texts().last();
+    EXPECT_TRUE(said.contains(QStringLiteral("%1 語").arg(kMaxCoursePairs + 10))) << said.toStdString();
+    EXPECT_TRUE(said.contains(QStringLiteral("カンマのない行 1 行は単語ではないため書き出していません")))
+        << said.toStdString();
 }
 
 TEST_F(ExchangeTest, NothingToExportAsksForNoFile)

@@ -64,6 +64,27 @@ TEST(PlanImport, SkipsAndCountsRowsThatMakeNoPair)
     EXPECT_EQ(plan.pairs[1].line, 6);
 }
 
+TEST(PlanImport, KeepsWholeMeaningsAndOnlyLinesTheCourseReaderTakes)
+{
+    // A comma in the meaning would start the course line's note; a line past
+    // the reader's limit would be refused when the course loads.
+    const QString fits = QString(599, u'y') + u',' + QString(400, u'あ');
+    const QString tooLong = QString(600, u'x') + u',' + QString(400, u'あ');
+    const ImportPlan plan = planText(QStringLiteral("mouse,\"ねずみ, はつかねずみ\"\r\nset,\"置く,,組\"\r\n") + fits +
+                                     QStringLiteral("\r\n") + tooLong);
+    ASSERT_EQ(plan.pairs.size(), 3u);
+    EXPECT_EQ(plan.pairs[0].japanese, QStringLiteral("ねずみ、はつかねずみ"));
+    EXPECT_EQ(plan.pairs[1].japanese, QStringLiteral("置く、、組"));
+    EXPECT_EQ(plan.tooLong, 1);
+    EXPECT_EQ(plan.leftOut(), 1);
+
+    // What is written reads back whole, as one meaning without a note.
+    const CourseLines course = parseCourse(courseText(plan.pairs), CourseFilter::All);
+    EXPECT_EQ(course.count(), 3);
+    EXPECT_EQ(course.tooLong, 0);
+    EXPECT_EQ(splitMeaning(course.meanings[0]).head, QStringLiteral("ねずみ、はつかねずみ"));
+}
+
 TEST(PlanImport, ListsCharactersCodePage932CannotHoldByLine)
 {
     // 〜 (wave dash) has a look-alike the code page holds; 𠮷 and é do not.

@@ -1,5 +1,7 @@
 #include "quizwindow_fixture.h"
 
+#include "data/course.h"
+
 using namespace lumo;
 using namespace lumo::test;
 
@@ -51,6 +53,20 @@ TEST_F(SelectionTest, AMissingCourseFileIsNamed)
     clickRow("List1", 0);
     EXPECT_TRUE(notice().contains(QStringLiteral("not-there.dat")));
     QTest::mouseClick(noticeBar()->findChild<QWidget*>(QStringLiteral("noticeClose")), Qt::LeftButton);
+    EXPECT_TRUE(notice().isEmpty());
+}
+
+TEST_F(SelectionTest, ANoticeAboutACoursesLinesGoesWithTheCourse)
+{
+    QString big;
+    for (int i = 0; i <= kMaxCoursePairs; ++i)
+        big += QStringLiteral("w%1,語\n").arg(i);
+    folder.write(QStringLiteral("filelist.dat"), QStringLiteral("eng-1-1.dat\nbig.dat\n"));
+    folder.write(QStringLiteral("big.dat"), big);
+    open();
+    clickRow("List1", 1);
+    EXPECT_TRUE(notice().contains(QStringLiteral("最初の 32767 語だけ")));
+    clickRow("List1", 0);
     EXPECT_TRUE(notice().isEmpty());
 }
 
