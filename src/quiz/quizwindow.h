@@ -11,6 +11,7 @@
 //   quizwindow_speech.cpp    speaking the English, its phonetic spelling, the listening quiz
 //   quizwindow_review.cpp    today's review, the letter-by-letter comparison of a wrong answer
 //   quizwindow_exchange.cpp  word lists in and out (import and export items)
+//   quizwindow_sentences.cpp sentence practice; the history's word lists for the practice windows
 //
 // Controls (objectName → role):
 //   Label1 title · Label3 "コース選択" heading · List1 course list · Label4 "単語選択" heading
@@ -30,6 +31,7 @@
 //          under every control; the window grows by its height while it shows
 // Menu items: see DESIGN.md.
 
+#include "data/wordsource.h"
 #include "quiz/quizlogic.h"
 #include "quiz/quizsession.h"
 #include "quiz/speaking.h"
@@ -38,6 +40,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -60,6 +63,7 @@ class CrosswordWindow;
 class WordEntryWindow;
 class HelpWindow;
 class RecordWindow;
+class SentenceWindow;
 
 class QuizWindow : public QMainWindow {
     Q_OBJECT
@@ -131,6 +135,12 @@ class QuizWindow : public QMainWindow {
     // Picks words chosen in another window as questions, as picking each from
     // the word list would, and says how many were added.
     void pickWords(const std::vector<std::pair<QString, QString>>& words);
+    // Sentence practice and the history's word lists (quizwindow_sentences.cpp).
+    void showSentencePractice();
+    void historyWords(QObject* context, std::function<void(WordPairs)> then,
+                      std::function<WordPairs(QStringView history, QDate today)> choose);
+    WordSource todaysReviewWords();
+    WordSource oftenMissedWords();
 
     // Speaking the English and its phonetic spelling.
     void buildSpeechControls(QWidget* client);
@@ -204,6 +214,7 @@ class QuizWindow : public QMainWindow {
     QPointer<WordEntryWindow> m_wordEntry;
     QPointer<HelpWindow> m_help;
     QPointer<RecordWindow> m_record;
+    QPointer<SentenceWindow> m_sentences;
 };
 
 } // namespace lumo

@@ -172,14 +172,21 @@ LearningRecord loadLearningRecord(const QString& folder, QDate today)
     });
     QStringList typingProblems;
     record.typing = readAndCount(typingPath, typing::readTypingRecord, typingProblems);
+    const QString sentencePath = folder + QString::fromUtf16(kSentenceRecordFile);
+    QStringList sentenceProblems;
+    record.sentences = readAndCount(
+        sentencePath, [today](QStringView text) { return summariseSentenceRecord(text, today); }, sentenceProblems);
     record.history = history.get();
 
-    record.problems = historyProblems + typingProblems;
+    record.problems = historyProblems + typingProblems + sentenceProblems;
     if (record.history.skippedLines > 0)
         record.problems.append(skippedLinesMessage(QLatin1String(kTrainingFile), record.history.skippedLines));
     if (record.typing.skippedLines > 0)
         record.problems.append(
             skippedLinesMessage(QString::fromUtf16(typing::kTypingRecordFile), record.typing.skippedLines));
+    if (record.sentences.skippedLines > 0)
+        record.problems.append(
+            skippedLinesMessage(QString::fromUtf16(kSentenceRecordFile), record.sentences.skippedLines));
     return record;
 }
 

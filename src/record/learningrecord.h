@@ -4,6 +4,7 @@
 // record says about the one-minute tests. Computed afresh from the files each
 // time the record window opens. History lines are read as today's review
 // reads them (data/historylines.h).
+#include "sentence/sentencerecord.h"
 #include "typing/typingrecord.h"
 
 #include <QDate>
@@ -56,12 +57,14 @@ struct TestPoint {
 };
 std::vector<TestPoint> testsOfLevel(const typing::TypingRecord& record, int level);
 
-// Everything the record window shows, from the two files of the program
-// folder `folder`: "Training.dat" and "TypingRecord.dat", each read, decoded
-// and counted on a core of its own. A missing file counts as empty.
+// Everything the record window shows, from the files of the program folder
+// `folder`: "Training.dat", "TypingRecord.dat" and "SentenceRecord.dat", the
+// first read, decoded and counted on a core of its own. A missing file
+// counts as empty.
 struct LearningRecord {
     HistorySummary history;
     typing::TypingRecord typing;
+    SentenceSummary sentences;
     // In Japanese, one a line: files that could not be read, lines left out.
     QStringList problems;
 };

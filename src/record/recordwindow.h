@@ -4,7 +4,7 @@
 // refreshed and shows what they say as pictures.
 //
 // Controls (objectName → role):
-//   tabsRecord the four pages · chartDays answers and first-try share, last 30 days
+//   tabsRecord the pages · chartDays answers and first-try share, last 30 days
 //   chartMonths the same per month, last 12 months · chartCalendar the year's calendar
 //   lbStreak current and longest streak · tableMissed the 20 words missed most
 //   cmdPickMissed selects the checked (or all) missed words as the quiz's questions
@@ -12,6 +12,9 @@
 //   chartKeys the keyboard shaded by error rate · lbWorstKeys the five worst keys and what is pressed instead
 //   cmdSave… (one a chart) saves that chart as a PNG
 //   lbRecordNotice notice bar above the pages: files that could not be read, no missed words to pick
+//   chartSentenceDays sentences practised per day and the share right first time, last 30 days
+//   lbSentenceTotals all sentences and the share right first time · tableSentenceMissed the words
+//   most often wrong inside sentences · cmdPickSentenceMissed selects the chosen (or all) of them as questions
 #include "record/learningrecord.h"
 
 #include <QWidget>
@@ -44,11 +47,15 @@ class RecordWindow : public QWidget {
   private:
     QWidget* chartPage(QWidget* chart, const char* saveName);
     void showTestLevel();
+    QWidget* sentencePage();
+    void showSentences();
     void pickMissedWords();
+    void pickSentenceWords();
     void saveChart(QWidget* chart);
 
     HistorySummary m_history;
     typing::TypingRecord m_typing;
+    SentenceSummary m_sentences;
 
     BarChart* m_days = nullptr;
     BarChart* m_months = nullptr;
@@ -60,6 +67,9 @@ class RecordWindow : public QWidget {
     BarChart* m_testSpeed = nullptr;
     KeyboardChart* m_keys = nullptr;
     QLabel* m_worstKeys = nullptr;
+    BarChart* m_sentenceDays = nullptr;
+    QLabel* m_sentenceTotals = nullptr;
+    QTableWidget* m_sentenceMissed = nullptr;
     NoticeBar* m_notice = nullptr;
 };
 
