@@ -121,8 +121,8 @@ SentenceBank::SentenceBank(std::vector<SentencePair> pairs) : m_pairs(std::move(
 
 std::vector<int> SentenceBank::sentencesWith(const QStringList& words) const
 {
-    static const QString endings[] = {QString(), QStringLiteral("s"), QStringLiteral("es"), QStringLiteral("d"),
-                                      QStringLiteral("ed"), QStringLiteral("ing")};
+    static const QString endings[] = {QString(),           QStringLiteral("s"),  QStringLiteral("es"),
+                                      QStringLiteral("d"), QStringLiteral("ed"), QStringLiteral("ing")};
     std::vector<int> found;
     for (const QString& entry : words) {
         const QStringList parts = sentenceWords(entry);
@@ -167,16 +167,18 @@ int SentenceDeck::next()
 {
     if (m_all.empty())
         return -1;
-    if (m_left.empty()) {
+    auto count = m_left.size();
+    if (count == 0) {
         m_left = m_all;
-        // The sentence just practised waits for the next round.
-        if (m_left.size() > 1)
-            if (const auto last = std::find(m_left.begin(), m_left.end(), m_last); last != m_left.end())
-                m_left.erase(last);
+        count = m_left.size();
+        // The sentence just practised is not the first of the new round:
+        // it waits at the back, out of this draw.
+        if (const auto last = std::find(m_left.begin(), m_left.end(), m_last); count > 1 && last != m_left.end()) {
+            std::iter_swap(last, m_left.end() - 1);
+            --count;
+        }
     }
-    const auto count = m_left.size();
-    auto at = static_cast<std::size_t>(double(rnd().next()) * double(count));
-    at = std::min(at, count - 1);
+    const auto at = std::min(static_cast<std::size_t>(double(rnd().next()) * double(count)), count - 1);
     m_last = m_left[at];
     m_left[at] = m_left.back();
     m_left.pop_back();
@@ -206,7 +208,8 @@ SentenceJudgement judgeSentence(const QString& typed, const QString& right)
     for (std::size_t i = 1; i < rows; ++i)
         for (std::size_t j = 1; j < columns; ++j) {
             const int change = sameWord(typedList[qsizetype(i - 1)], rightWords[qsizetype(j - 1)]) ? 0 : 1;
-            cost[at(i, j)] = std::min({cost[at(i - 1, j - 1)] + change, cost[at(i - 1, j)] + 1, cost[at(i, j - 1)] + 1});
+            cost[at(i, j)] =
+                std::min({cost[at(i - 1, j - 1)] + change, cost[at(i - 1, j)] + 1, cost[at(i, j - 1)] + 1});
         }
 
     SentenceJudgement judgement;
@@ -215,8 +218,8 @@ SentenceJudgement judgeSentence(const QString& typed, const QString& right)
     while (i > 0 || j > 0) {
         JudgedWord word;
         if (i > 0 && j > 0 &&
-            cost[at(i, j)] ==
-                cost[at(i - 1, j - 1)] + (sameWord(typedList[qsizetype(i - 1)], rightWords[qsizetype(j - 1)]) ? 0 : 1)) {
+            cost[at(i, j)] == cost[at(i - 1, j - 1)] +
+                                  (sameWord(typedList[qsizetype(i - 1)], rightWords[qsizetype(j - 1)]) ? 0 : 1)) {
             word.typed = typedList[qsizetype(--i)];
             word.right = rightWords[qsizetype(--j)];
             if (!sameWord(word.typed, word.right)) {
@@ -268,8 +271,7 @@ WordHint nextWordHint(const QString& typed, const QString& right, const WordHint
     const QString& next = rightWords[done];
     // What the learner has begun of the next word, if the answer ends in it.
     qsizetype begun = 0;
-    if (done == typedList.size() - 1 && !typed.endsWith(u' ') &&
-        next.startsWith(typedList[done], Qt::CaseInsensitive))
+    if (done == typedList.size() - 1 && !typed.endsWith(u' ') && next.startsWith(typedList[done], Qt::CaseInsensitive))
         begun = typedList[done].size();
     qsizetype shown = next.size() > 3 ? 2 : 1;
     if (previous.word == done)

@@ -83,8 +83,8 @@ enum class WordVerdict {
 
 struct JudgedWord {
     WordVerdict verdict = WordVerdict::Right;
-    QString typed; // empty when missing
-    QString right; // empty when extra
+    QString typed;            // empty when missing
+    QString right;            // empty when extra
     AnswerComparison letters; // with Wrong only
 };
 

@@ -231,12 +231,13 @@ SentenceMode SentenceWindow::mode() const
 // The selected questions' sentences; else today's review words'; else the course's.
 void SentenceWindow::chooseFirstSource()
 {
-    if (!m_bank.sentencesWith([&] {
-                   QStringList english;
-                   for (const WordPair& w : m_sources.selected)
-                       english.append(w.english);
-                   return english;
-               }())
+    if (!m_bank
+             .sentencesWith([&] {
+                 QStringList english;
+                 for (const WordPair& w : m_sources.selected)
+                     english.append(w.english);
+                 return english;
+             }())
              .empty()) {
         useSource(Selected);
         return;

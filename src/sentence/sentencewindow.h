@@ -4,8 +4,8 @@
 // judgement added to "SentenceRecord.dat".
 //
 // Controls (objectName → role):
-//   frmSentence the window · lbSentenceNotice notice bar: no dictation without audio, a record that could not be written
-//   optDictation / optTranslation the two modes · cmbSentenceSource where the sentences come from
+//   frmSentence the window · lbSentenceNotice notice bar: no dictation without audio, a record that could not be
+//   written optDictation / optTranslation the two modes · cmbSentenceSource where the sentences come from
 //   lbSentenceCount which sentence of how many · lbSentencePrompt the translation, or what to do in dictation
 //   cmdSentenceSpeak 発音: says the sentence (again) · txSentence the answer (direct input); Enter judges,
 //   and after a right answer goes on · cmdSentenceJudge 判定 · cmdSentenceHint ヒント: first letters of the next word
@@ -33,9 +33,9 @@ class NoticeBar;
 
 // What the quiz hands over: the words whose example sentences are practised.
 struct SentenceSources {
-    WordPairs selected;       // the questions selected now
-    WordSource todaysReview;  // today's review words, worked out from the history
-    WordPairs course;         // the words of the chosen course
+    WordPairs selected;      // the questions selected now
+    WordSource todaysReview; // today's review words, worked out from the history
+    WordPairs course;        // the words of the chosen course
     QString courseName;
 };
 
