@@ -45,8 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
         JudgeCase{"time is MONEY", "Time is money.", "===", true, false},
         JudgeCase{"  Time   is money . ", "Time is money.", "===", true, false},
         JudgeCase{"Time is money", "Time is money!", "==~", false, true},
-        JudgeCase{"Where there is a will there is a way", "Where there is a will, there is a way.", "====~====",
-                  false, true},
+        JudgeCase{"Where there is a will there is a way", "Where there is a will, there is a way.", "====~====", false,
+                  true},
         // A curly apostrophe in the sentence is typed as a straight one.
         JudgeCase{"I don't know.", "I don\u2019t know.", "===", true, false},
         // One word left out or added marks only that word.
@@ -94,13 +94,14 @@ TEST_P(SentenceHints, FirstLettersOfTheNextWord)
 }
 
 INSTANTIATE_TEST_SUITE_P(Sentences, SentenceHints,
-                         ::testing::Values(HintCase{"", -1, "", 0, "T"},               // a first hint, short word
-                                           HintCase{"the story ", -1, "", 2, "be"},    // after two right words, a longer one
-                                           HintCase{"the story", 1, "st", 2, "be"},    // the previous word is done
-                                           HintCase{"the story beg", -1, "", 2, "begi"}, // begun, plus one
+                         ::testing::Values(HintCase{"", -1, "", 0, "T"}, // a first hint, short word
+                                           HintCase{"the story ", -1, "", 2,
+                                                    "be"}, // after two right words, a longer one
+                                           HintCase{"the story", 1, "st", 2, "be"},        // the previous word is done
+                                           HintCase{"the story beg", -1, "", 2, "begi"},   // begun, plus one
                                            HintCase{"the story begins ", 2, "be", 3, "i"}, // a short word
                                            HintCase{"the story begins in", 3, "i", 4, "a"},
-                                           HintCase{"the stroy", -1, "", 1, "st"},     // the first wrong word
+                                           HintCase{"the stroy", -1, "", 1, "st"}, // the first wrong word
                                            HintCase{"the sto", 1, "sto", 1, "stor"},
                                            HintCase{"The story begins in a forest", -1, "", -1, ""}));
 

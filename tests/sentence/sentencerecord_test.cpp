@@ -31,16 +31,17 @@ TEST(SentenceRecord, AppendsLinesByteForByte)
     first.typed = QStringLiteral("time\tis\u00e9 mony"); // a tab and a letter the file cannot hold
     ASSERT_TRUE(appendSentenceAttempt(folder.path(), first).ok);
     ASSERT_TRUE(appendSentenceAttempt(folder.path(), attempt(0, 2, true, 2)).ok);
-    const QByteArray expected = QStringLiteral("2026/12/07 13:05:09\tD\t1\t×\t2\tTime is money.\ttime is? mony\tmoney,お金\r\n"
-                                               "2026/12/07 13:05:09\tT\t2\t○\t2\tTime is money.\ttime is mony\r\n")
-                                    .toUtf8();
+    const QByteArray expected =
+        QStringLiteral("2026/12/07 13:05:09\tD\t1\t×\t2\tTime is money.\ttime is? mony\tmoney,お金\r\n"
+                       "2026/12/07 13:05:09\tT\t2\t○\t2\tTime is money.\ttime is mony\r\n")
+            .toUtf8();
     EXPECT_EQ(decodeCp932(folder.readBytes(QStringLiteral("SentenceRecord.dat"))).text.toUtf8(), expected);
 }
 
 TEST(SentenceRecord, LinesReadBackAndDamagedOnesAreSkipped)
 {
-    SentenceAttempt a = attempt(3, 2, true, 1,
-                                {{QStringLiteral("is"), QString()}, {QStringLiteral("money"), QStringLiteral("お金,okane")}});
+    SentenceAttempt a = attempt(
+        3, 2, true, 1, {{QStringLiteral("is"), QString()}, {QStringLiteral("money"), QStringLiteral("お金,okane")}});
     const std::optional<SentenceAttempt> back = readSentenceRecordLine(sentenceRecordLine(a));
     ASSERT_TRUE(back);
     EXPECT_EQ(back->when, a.when);
@@ -61,7 +62,7 @@ TEST(SentenceRecord, SummaryCountsDaysFirstTriesAndMissedWords)
     const WordPair money{QStringLiteral("money"), QStringLiteral("お金")};
     const WordPair is{QStringLiteral("is"), QString()};
     QString text;
-    for (const SentenceAttempt& a : {attempt(40, 1, false, 0, {money}),   // before the chart, still counted
+    for (const SentenceAttempt& a : {attempt(40, 1, false, 0, {money}),    // before the chart, still counted
                                      attempt(2, 1, true, 0),               // right first time
                                      attempt(2, 1, true, 1),               // right, but with a hint
                                      attempt(0, 1, false, 0, {money, is}), // wrong, then right

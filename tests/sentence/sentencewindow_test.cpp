@@ -126,7 +126,11 @@ TEST_F(SentenceWindowTest, TodaysReviewWhenTheSelectionHasNoSentences)
 {
     WordSource review = [](QObject* context, std::function<void(WordPairs)> then) {
         QMetaObject::invokeMethod(
-            context, [then] { then({{QStringLiteral("perfect"), QStringLiteral("完璧な")}}); }, Qt::QueuedConnection);
+            context,
+            [then] {
+                then({{QStringLiteral("perfect"), QStringLiteral("完璧な")}});
+            },
+            Qt::QueuedConnection);
     };
     open({{{QStringLiteral("zebra"), QStringLiteral("しまうま")}}, review, {}, {}});
     EXPECT_EQ(child<QComboBox>("cmbSentenceSource")->currentIndex(), 1);
