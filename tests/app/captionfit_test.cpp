@@ -4,9 +4,11 @@
 #include "app/splashwindow.h"
 #include "base/programfolder.h"
 #include "crossword/crosswordwindow.h"
+#include "data/examples.h"
 #include "help/helpwindow.h"
 #include "quiz/quizwindow.h"
 #include "record/recordwindow.h"
+#include "sentence/sentencewindow.h"
 #include "support/captionfit.h"
 #include "support/fakes.h"
 #include "support/spokenname.h"
@@ -107,14 +109,19 @@ TEST(AccessibleNames, ButtonsAndLabelsAreReadByTheCaptionTheyShowNow)
 
 INSTANTIATE_TEST_SUITE_P(
     EveryWindow, CaptionsFit,
-    ::testing::Values(WindowCase{"Quiz", [] { return static_cast<QWidget*>(new QuizWindow); }},
-                      WindowCase{"TypingTrainer", [] { return static_cast<QWidget*>(new TypingTrainerWindow); }},
-                      WindowCase{"Crossword", [] { return static_cast<QWidget*>(new CrosswordWindow); }},
-                      WindowCase{"WordEntry", [] { return static_cast<QWidget*>(new WordEntryWindow); }},
-                      WindowCase{"Help", [] { return static_cast<QWidget*>(new HelpWindow); }},
-                      WindowCase{"Record", [] { return static_cast<QWidget*>(new RecordWindow); }},
-                      WindowCase{"Splash",
-                                 [] { return static_cast<QWidget*>(new SplashWindow([] { return nullptr; })); }}),
+    ::testing::Values(
+        WindowCase{"Quiz", [] { return static_cast<QWidget*>(new QuizWindow); }},
+        WindowCase{"TypingTrainer", [] { return static_cast<QWidget*>(new TypingTrainerWindow); }},
+        WindowCase{"Crossword", [] { return static_cast<QWidget*>(new CrosswordWindow); }},
+        WindowCase{"WordEntry", [] { return static_cast<QWidget*>(new WordEntryWindow); }},
+        WindowCase{"Help", [] { return static_cast<QWidget*>(new HelpWindow); }},
+        WindowCase{"Record", [] { return static_cast<QWidget*>(new RecordWindow); }},
+        WindowCase{"Sentence",
+                   [] {
+                       SentenceSources words{{{QStringLiteral("money"), QStringLiteral("お金")}}, {}, {}, {}};
+                       return static_cast<QWidget*>(new SentenceWindow(loadExampleText(programFolder()).text, words));
+                   }},
+        WindowCase{"Splash", [] { return static_cast<QWidget*>(new SplashWindow([] { return nullptr; })); }}),
     [](const ::testing::TestParamInfo<WindowCase>& windowCase) { return std::string(windowCase.param.name); });
 
 } // namespace
