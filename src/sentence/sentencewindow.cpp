@@ -16,14 +16,18 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QThreadPool>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <memory>
 
 namespace lumo {
 namespace {
 
 const QString kNoDictation =
     QStringLiteral("音声を出力できないため、ディクテーションは使えません（和文英訳は使えます）。");
+const QString kLoadingPrompt = QStringLiteral("例文を読み込んでいます…");
 const QString kListenPrompt = QStringLiteral("聞こえた英文を入力して下さい（「発音」でもう一度聞けます）");
 
 QString span(const QString& text, const char* style)
@@ -93,7 +97,7 @@ QString sentenceJudgementHtml(const SentenceJudgement& judgement)
 }
 
 SentenceWindow::SentenceWindow(const QString& exampleText, SentenceSources sources, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_bank(readSentencePairs(exampleText)), m_sources(std::move(sources))
+    : QWidget(parent, Qt::Window), m_sources(std::move(sources))
 {
     setObjectName(QStringLiteral("frmSentence"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -101,8 +105,25 @@ SentenceWindow::SentenceWindow(const QString& exampleText, SentenceSources sourc
     setFont(uiFont(Face::Gothic, 10));
     m_writer.setMaxThreadCount(1);
     buildControls();
-    chooseFirstSource();
-    // Starting the voice may take a moment: the window shows first.
+    // A hundred thousand sentences take a while to index: the window shows
+    // at once and the practice starts when they are ready.
+    m_prompt->setText(kLoadingPrompt);
+    showNextSentence();
+    QPointer<SentenceWindow> window(this);
+    QThreadPool::globalInstance()->start([exampleText, window] {
+        auto bank = std::make_shared<SentenceBank>(readSentencePairs(exampleText));
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [window, bank] {
+                if (!window)
+                    return;
+                window->m_bank = std::move(*bank);
+                window->m_loaded = true;
+                window->chooseFirstSource();
+            },
+            Qt::QueuedConnection);
+    });
+    // Starting the voice may take a moment too.
     QTimer::singleShot(0, this, &SentenceWindow::checkSpeech);
 }
 
@@ -259,6 +280,8 @@ void SentenceWindow::chooseFirstSource()
 
 void SentenceWindow::useSource(int source)
 {
+    if (!m_loaded)
+        return;
     m_source->setCurrentIndex(source);
     switch (source) {
     case Selected: useWords(m_sources.selected); break;
@@ -294,7 +317,7 @@ void SentenceWindow::useWords(const WordPairs& words)
 
 void SentenceWindow::showNextSentence()
 {
-    m_sentence = m_deck.next();
+    m_sentence = m_loaded ? m_deck.next() : -1;
     m_attempt = 1;
     m_hints = 0;
     m_solved = false;
@@ -310,7 +333,8 @@ void SentenceWindow::showNextSentence()
     m_speak->setEnabled(any && m_canSpeak && mode() == SentenceMode::Dictation);
     if (!any) {
         m_count->clear();
-        m_prompt->setText(QStringLiteral("この単語の例文はありません。ほかの出題を選んで下さい。"));
+        if (m_loaded)
+            m_prompt->setText(QStringLiteral("この単語の例文はありません。ほかの出題を選んで下さい。"));
         return;
     }
     m_count->setText(QStringLiteral("%1 文目（例文 %2 文）").arg(++m_shown).arg(m_deck.size()));

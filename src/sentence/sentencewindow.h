@@ -65,7 +65,8 @@ class SentenceWindow : public QWidget {
     void record(const SentenceJudgement& judgement);
     SentenceMode mode() const;
 
-    SentenceBank m_bank;
+    SentenceBank m_bank; // empty until indexed off the window's thread
+    bool m_loaded = false;
     SentenceSources m_sources;
     std::optional<WordPairs> m_reviewWords; // once the history has told them
     QHash<QString, QString> m_meanings;     // lower-case English → meaning, of the words practised

@@ -36,7 +36,8 @@ class SentenceWindowTest : public ::testing::Test {
         window = std::make_unique<SentenceWindow>(kExamples, std::move(sources));
         window->setAttribute(Qt::WA_DeleteOnClose, false);
         window->show();
-        QCoreApplication::processEvents(); // the speech check after showing
+        // The sentences are indexed off the window's thread.
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !text("lbSentencePrompt").startsWith(QStringLiteral("例文を")); }));
     }
     template <class T> T* child(const char* name) const
     {
@@ -95,6 +96,9 @@ TEST_F(SentenceWindowTest, DictationSpeaksAndEachControlDoesItsPart)
     EXPECT_EQ(platform.speech.said.size(), 3);
     type(QStringLiteral("Time is money."));
     EXPECT_TRUE(text("lbSentenceVerdict").contains(QStringLiteral("正解！")));
+    QTest::mouseClick(child<QRadioButton>("optTranslation"), Qt::LeftButton);
+    EXPECT_EQ(text("lbSentencePrompt"), QStringLiteral("時は金なり。"));
+    EXPECT_FALSE(child<QPushButton>("cmdSentenceSpeak")->isEnabled()) << "not before the answer is judged";
 
     // Another source: the course's words.
     window.reset();
@@ -133,8 +137,8 @@ TEST_F(SentenceWindowTest, TodaysReviewWhenTheSelectionHasNoSentences)
             Qt::QueuedConnection);
     };
     open({{{QStringLiteral("zebra"), QStringLiteral("しまうま")}}, review, {}, {}});
+    EXPECT_TRUE(QTest::qWaitFor([this] { return text("lbSentencePrompt") == QStringLiteral("練習は完璧を作る。"); }));
     EXPECT_EQ(child<QComboBox>("cmbSentenceSource")->currentIndex(), 1);
-    EXPECT_EQ(text("lbSentencePrompt"), QStringLiteral("練習は完璧を作る。"));
 }
 
 TEST_F(SentenceWindowTest, OpenedFromTheQuizMenuWithTheSelectedQuestions)
@@ -152,7 +156,8 @@ TEST_F(SentenceWindowTest, OpenedFromTheQuizMenuWithTheSelectedQuestions)
         if (top->objectName() == QLatin1String("frmSentence") && top->isVisible())
             practice = top;
     ASSERT_TRUE(practice);
-    EXPECT_EQ(practice->findChild<QLabel*>(QStringLiteral("lbSentencePrompt"))->text(), QStringLiteral("時は金なり。"));
+    auto* prompt = practice->findChild<QLabel*>(QStringLiteral("lbSentencePrompt"));
+    EXPECT_TRUE(QTest::qWaitFor([prompt] { return prompt->text() == QStringLiteral("時は金なり。"); }));
     practice->close();
 }
 
