@@ -30,6 +30,14 @@ const QString kNoDictation =
 const QString kLoadingPrompt = QStringLiteral("例文を読み込んでいます…");
 const QString kListenPrompt = QStringLiteral("聞こえた英文を入力して下さい（「発音」でもう一度聞けます）");
 
+QStringList englishOf(const WordPairs& words)
+{
+    QStringList english;
+    for (const WordPair& w : words)
+        english.append(w.english);
+    return english;
+}
+
 QString span(const QString& text, const char* style)
 {
     return QStringLiteral("<span style=\"%1\">%2</span>").arg(QLatin1String(style), text.toHtmlEscaped());
@@ -252,14 +260,7 @@ SentenceMode SentenceWindow::mode() const
 // The selected questions' sentences; else today's review words'; else the course's.
 void SentenceWindow::chooseFirstSource()
 {
-    if (!m_bank
-             .sentencesWith([&] {
-                 QStringList english;
-                 for (const WordPair& w : m_sources.selected)
-                     english.append(w.english);
-                 return english;
-             }())
-             .empty()) {
+    if (!m_bank.sentencesWith(englishOf(m_sources.selected)).empty()) {
         useSource(Selected);
         return;
     }
@@ -271,10 +272,8 @@ void SentenceWindow::chooseFirstSource()
     m_prompt->setText(QStringLiteral("今日の復習の単語を調べています…"));
     m_sources.todaysReview(this, [this](const WordPairs& words) {
         m_reviewWords = words;
-        QStringList english;
-        for (const WordPair& w : words)
-            english.append(w.english);
-        useSource(m_bank.sentencesWith(english).empty() ? Course : TodaysReview);
+        if (m_source->currentIndex() == TodaysReview) // unless the learner chose meanwhile
+            useSource(m_bank.sentencesWith(englishOf(words)).empty() ? Course : TodaysReview);
     });
 }
 
@@ -305,12 +304,9 @@ void SentenceWindow::useSource(int source)
 void SentenceWindow::useWords(const WordPairs& words)
 {
     m_meanings.clear();
-    QStringList english;
-    for (const WordPair& w : words) {
-        english.append(w.english);
+    for (const WordPair& w : words)
         m_meanings.insert(w.english.trimmed().toLower(), w.meaning);
-    }
-    m_deck.reset(m_bank.sentencesWith(english));
+    m_deck.reset(m_bank.sentencesWith(englishOf(words)));
     m_shown = 0;
     showNextSentence();
 }
