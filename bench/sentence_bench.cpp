@@ -37,9 +37,9 @@ const QString& largeExamples()
 }
 
 // A course of 300 words and a selection of 20.
-lumo::WordPairs words(int count)
+lumo::WordList words(int count)
 {
-    lumo::WordPairs list;
+    lumo::WordList list;
     for (int i = 0; i < count; ++i)
         list.push_back({QStringLiteral("word%1").arg(i * 17 % 6000), QStringLiteral("意味%1").arg(i)});
     return list;
@@ -79,11 +79,11 @@ void BM_NextSentenceShown100k(benchmark::State& state)
 BENCHMARK(BM_NextSentenceShown100k)->Unit(benchmark::kMillisecond);
 
 // The first shipped course, for the shipped examples.
-lumo::WordPairs shippedCourse()
+lumo::WordList shippedCourse()
 {
     const lumo::CourseLines course = lumo::parseCourse(
         lumo::readTextFile(QStringLiteral(LUMO_PROGRAM_DIR "eng-1-1.dat")).text, lumo::CourseFilter::All);
-    lumo::WordPairs list;
+    lumo::WordList list;
     for (int i = 0; i < course.count(); ++i)
         list.push_back({course.english[i], course.meanings[i]});
     return list;
@@ -92,7 +92,7 @@ lumo::WordPairs shippedCourse()
 // The window built on the example text, shown and painted once; then (the
 // second figure) until its first sentence is shown, the sentences being
 // indexed off the window's thread meanwhile. The course's words have sentences.
-void windowOpens(benchmark::State& state, const QString& examples, const lumo::WordPairs& course,
+void windowOpens(benchmark::State& state, const QString& examples, const lumo::WordList& course,
                  bool untilFirstSentence)
 {
     for (auto _ : state) {

@@ -22,4 +22,12 @@ inline QString trimSpaces(const QString& text)
     return text.mid(start, end - start);
 }
 
+// `first` and `second` as two lines of one message; an empty one is left out.
+inline QString joinLines(const QString& first, const QString& second)
+{
+    if (first.isEmpty() || second.isEmpty())
+        return first + second;
+    return first + u'\n' + second;
+}
+
 } // namespace lumo

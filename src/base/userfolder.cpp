@@ -1,5 +1,6 @@
 #include "base/userfolder.h"
 
+#include "base/programfiles.h"
 #include "base/programfolder.h"
 
 #include <QCoreApplication>
@@ -12,7 +13,7 @@
 namespace lumo {
 namespace {
 
-const QString kCourseList = QStringLiteral("filelist.dat");
+const QString kCourseList = QString::fromLatin1(kCourseListFile);
 
 bool holdsShippedFiles(const QString& folder)
 {

@@ -3,6 +3,8 @@
 // shuffled list that fits the letters already placed is taken.
 #include "crossword/grid.h"
 
+#include "data/textfile.h"
+
 namespace lumo::cross {
 
 namespace {
@@ -151,7 +153,7 @@ void Crossword::markNumberCell(int row, int col, Direction direction, int number
         if (look.text.isEmpty()) {
             look.text = numberText;
         } else {
-            look.text = numberText + QStringLiteral("\r\n") + look.text;
+            look.text = numberText + kCrLf + look.text;
             look.rect.height = t.height - 20;
         }
     } else {
@@ -162,7 +164,7 @@ void Crossword::markNumberCell(int row, int col, Direction direction, int number
         if (look.text.isEmpty()) {
             look.text = numberText;
         } else {
-            look.text = look.text + QStringLiteral("\r\n") + numberText;
+            look.text = look.text + kCrLf + numberText;
             look.rect.height = t.height - 20;
             look.rect.top = start.top - t.height + 30;
         }

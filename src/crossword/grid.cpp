@@ -1,6 +1,7 @@
 #include "crossword/grid.h"
 
 #include "base/random.h"
+#include "data/textfile.h"
 
 #include <QStringList>
 
@@ -93,7 +94,7 @@ QString numberedLines(const Crossword& grid, Direction direction, bool answers)
         text += QString::number(k);
         text += QStringLiteral(", ");
         text += item;
-        text += QStringLiteral("\r\n");
+        text += kCrLf;
     }
     return text;
 }
@@ -108,7 +109,7 @@ QString clueLines(const Crossword& grid, Direction direction)
 QString hintLines(const Crossword& grid, Direction direction)
 {
     const QString heading = direction == Direction::Across ? QStringLiteral("横のカギ") : QStringLiteral("縦のカギ");
-    return heading + QStringLiteral("\r\n") + numberedLines(grid, direction, true);
+    return heading + kCrLf + numberedLines(grid, direction, true);
 }
 
 std::vector<int> chooseGivenLetters(const Crossword& grid, RandomSource& random)

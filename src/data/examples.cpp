@@ -11,7 +11,6 @@
 namespace lumo {
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 constexpr qsizetype kBackOff = 200; // characters kept before the first occurrence
 
 // Takes the next line of `rest` off its front and gives it without its

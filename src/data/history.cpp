@@ -7,8 +7,6 @@
 namespace lumo {
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
-
 QString withSeparator(const QString& folder)
 {
     if (folder.isEmpty() || folder.endsWith(u'/') || folder.endsWith(u'\\'))

@@ -3,15 +3,13 @@
 // "English,meaning,date,marks", kept as text while the program runs and
 // written to the two history files when it ends.
 
+#include "base/programfiles.h"
 #include "data/textfile.h"
 
 #include <QDate>
 #include <QString>
 
 namespace lumo {
-
-inline constexpr auto kLastTrainingFile = "LastTraining.dat"; // replaced at every exit
-inline constexpr auto kTrainingFile = "Training.dat";         // appended to at every exit
 
 // The history text after recording a judgement (mark "○" or "×") of
 // `english` with `meaning` on `date`. The mark joins the end of the line whose

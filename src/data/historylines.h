@@ -42,6 +42,7 @@ struct HistoryAnswer {
 struct HistoryLineCounts {
     int readLines = 0;
     int skippedLines = 0; // not blank and not readable
+    int lines = 0;        // every line, blank ones too
 };
 
 namespace historylines_detail {
@@ -117,6 +118,7 @@ template <class F> HistoryLineCounts forEachHistoryAnswer(QStringView history, F
     }
     if (lineStart < end)
         finishLine(end);
+    counts.lines = lineNumber;
     return counts;
 }
 

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <thread>
@@ -190,64 +191,186 @@ QString toStorableText(const QString& text, QChar replacement)
     return result;
 }
 
-TextFile readTextFile(const QString& path)
+namespace {
+
+// Opens `path` for reading as every reader of the program's files does:
+// without waiting, so that a pipe in the place of a file cannot hold the
+// program up, and refusing anything but a plain file. -1 with `status` and
+// `error` set when the file cannot be read; `size` is the file's size.
+int openForReading(const QString& path, TextFile::Status& status, int& error, qint64& size)
 {
-    TextFile result;
-    const auto fail = [&result](TextFile::Status status, int error = 0) {
-        result.status = status;
-        result.error = error;
-        return result;
+    const auto fail = [&](TextFile::Status why, int number = 0) {
+        status = why;
+        error = number;
+        return -1;
     };
-    // Opened without waiting, so that a pipe in the place of a file cannot
-    // hold the program up; anything but a plain file is refused.
     const QByteArray name = QFile::encodeName(path);
     const int fd = name.isEmpty() ? -1 : ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        const int error = name.isEmpty() ? ENOENT : errno;
-        switch (error) {
+        const int number = name.isEmpty() ? ENOENT : errno;
+        switch (number) {
         case ENOENT:
         case ENOTDIR: return fail(TextFile::Status::Missing);
         case EACCES:
         case EPERM: return fail(TextFile::Status::NoPermission);
         case EISDIR: return fail(TextFile::Status::Folder);
-        default: return fail(TextFile::Status::Unreadable, error);
+        default: return fail(TextFile::Status::Unreadable, number);
         }
     }
+    struct stat info {};
+    const int statError = ::fstat(fd, &info) != 0 ? errno : 0;
+    TextFile::Status why = TextFile::Status::Ok;
+    if (statError != 0)
+        why = TextFile::Status::Unreadable;
+    else if (S_ISDIR(info.st_mode))
+        why = TextFile::Status::Folder;
+    else if (!S_ISREG(info.st_mode))
+        why = TextFile::Status::NotAFile;
+    else if (info.st_size > kMaxTextFileBytes)
+        why = TextFile::Status::TooLarge;
+    if (why != TextFile::Status::Ok) {
+        ::close(fd);
+        return fail(why, statError);
+    }
+    status = TextFile::Status::Ok;
+    size = info.st_size;
+    return fd;
+}
+
+// Reads up to `count` bytes at `offset` into `into`; the number read (0 at
+// the end), or -1 with errno set.
+ssize_t readAt(int fd, char* into, qsizetype count, qint64 offset)
+{
+    for (;;) {
+        const ssize_t n = ::pread(fd, into, size_t(count), off_t(offset));
+        if (n >= 0 || (errno != EINTR && errno != EAGAIN))
+            return n;
+    }
+}
+
+bool isLineBreakByte(char b)
+{
+    return b == '\n' || b == '\r';
+}
+
+} // namespace
+
+TextFile readTextFile(const QString& path)
+{
+    TextFile result;
+    qint64 size = 0;
+    const int fd = openForReading(path, result.status, result.error, size);
+    if (fd < 0)
+        return result;
     struct Closer {
         int fd;
         ~Closer() { ::close(fd); }
     } closer{fd};
-    struct stat status {};
-    if (::fstat(fd, &status) != 0)
-        return fail(TextFile::Status::Unreadable, errno);
-    if (S_ISDIR(status.st_mode))
-        return fail(TextFile::Status::Folder);
-    if (!S_ISREG(status.st_mode))
-        return fail(TextFile::Status::NotAFile);
-    if (status.st_size > kMaxTextFileBytes)
-        return fail(TextFile::Status::TooLarge);
-    QByteArray bytes(qsizetype(status.st_size), Qt::Uninitialized);
+    QByteArray bytes(qsizetype(size), Qt::Uninitialized);
     qsizetype done = 0;
     for (;;) {
         if (done == bytes.size())
             bytes.resize(done + 64 * 1024); // the file grew while it was read
-        const ssize_t n = ::read(fd, bytes.data() + done, size_t(bytes.size() - done));
+        const ssize_t n = readAt(fd, bytes.data() + done, bytes.size() - done, done);
         if (n < 0) {
-            if (errno == EINTR || errno == EAGAIN)
-                continue;
-            return fail(TextFile::Status::Unreadable, errno);
+            result.status = TextFile::Status::Unreadable;
+            result.error = errno;
+            return result;
         }
         if (n == 0)
             break;
         done += n;
-        if (done > kMaxTextFileBytes)
-            return fail(TextFile::Status::TooLarge);
+        if (done > kMaxTextFileBytes) {
+            result.status = TextFile::Status::TooLarge;
+            return result;
+        }
     }
     bytes.truncate(done);
     Decoded decoded = decodeCp932(bytes);
     result.text = std::move(decoded.text);
     result.badBytes = decoded.badBytes;
     result.status = decoded.badBytes ? TextFile::Status::BadBytes : TextFile::Status::Ok;
+    return result;
+}
+
+TextFileReader::TextFileReader(const QString& path) : m_fd(openForReading(path, m_status, m_error, m_size)) {}
+
+TextFileReader::~TextFileReader()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+qint64 TextFileReader::lineStartAfter(qint64 offset) const
+{
+    if (m_fd < 0 || offset <= 0)
+        return 0;
+    char buffer[4096];
+    while (offset < m_size) {
+        const ssize_t n = readAt(m_fd, buffer, sizeof buffer, offset);
+        if (n <= 0)
+            break;
+        for (ssize_t i = 0; i < n; ++i)
+            if (isLineBreakByte(buffer[i]))
+                return offset + i + 1;
+        offset += n;
+    }
+    return m_size;
+}
+
+TextFileReader::Result TextFileReader::readLines(qint64 from, qint64 to,
+                                                 const std::function<void(QStringView)>& onPiece,
+                                                 qsizetype pieceBytes) const
+{
+    Result result;
+    if (m_fd < 0) {
+        result.status = m_status;
+        result.error = m_error;
+        return result;
+    }
+    to = std::min(to, m_size);
+    QByteArray bytes;
+    qsizetype kept = 0; // bytes of an unfinished line carried over from the last read
+    for (qint64 at = from;;) {
+        const qsizetype want = qsizetype(std::clamp<qint64>(to - at, 0, pieceBytes));
+        bytes.resize(kept + want);
+        const ssize_t n = want > 0 ? readAt(m_fd, bytes.data() + kept, want, at) : 0;
+        if (n < 0) {
+            result.status = TextFile::Status::Unreadable;
+            result.error = errno;
+            return result;
+        }
+        at += n;
+        const qsizetype filled = kept + n;
+        const bool last = n == 0 || at >= to;
+        // The piece ends after its last line break; the unfinished line
+        // after it (which holds no break) starts the next piece.
+        qsizetype end = filled;
+        if (!last) {
+            while (end > kept && !isLineBreakByte(bytes[end - 1]))
+                --end;
+            if (end == kept) {
+                // A line longer than a piece: read on until it ends.
+                kept = filled;
+                if (kept > kMaxTextFileBytes) {
+                    result.status = TextFile::Status::TooLarge;
+                    return result;
+                }
+                continue;
+            }
+        }
+        if (end > 0) {
+            const Decoded decoded = decodeCp932(QByteArrayView(bytes).first(end));
+            result.badBytes += decoded.badBytes;
+            onPiece(decoded.text);
+        }
+        if (last)
+            break;
+        kept = filled - end;
+        std::memmove(bytes.data(), bytes.data() + end, size_t(kept));
+    }
+    if (result.badBytes > 0)
+        result.status = TextFile::Status::BadBytes;
     return result;
 }
 
@@ -395,7 +518,7 @@ QString withCrLf(QStringView text)
     for (qsizetype i = 0; i < n; ++i) {
         const QChar c = text.at(i);
         if (c == u'\r' || c == u'\n') {
-            result += QLatin1String("\r\n");
+            result += kCrLf;
             if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n')
                 ++i;
         } else {

@@ -7,8 +7,12 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <functional>
 
 namespace lumo {
+
+// The line break of every file the program reads and writes.
+inline const QString kCrLf = QStringLiteral("\r\n");
 
 // Bytes to text. Invalid byte sequences become U+FFFD and are counted.
 struct Decoded {
@@ -62,6 +66,44 @@ struct TextFile {
     bool usable() const { return status == Status::Ok || status == Status::BadBytes; }
 };
 TextFile readTextFile(const QString& path);
+
+// A text file read a piece at a time, for a file that may be long (a history
+// of years): each piece holds whole lines and is decoded on its own, so the
+// file never lies in memory whole, and several threads may read parts of one
+// file side by side. Opened as readTextFile opens files.
+class TextFileReader {
+  public:
+    explicit TextFileReader(const QString& path);
+    ~TextFileReader();
+    TextFileReader(const TextFileReader&) = delete;
+    TextFileReader& operator=(const TextFileReader&) = delete;
+
+    // Ok, or why the file cannot be read (Missing, TooLarge, ...).
+    TextFile::Status status() const { return m_status; }
+    qint64 size() const { return m_size; }
+    // The first line start after `offset`: just past the next CR or LF byte,
+    // or size(). 0 for an offset of 0.
+    qint64 lineStartAfter(qint64 offset) const;
+
+    struct Result {
+        TextFile::Status status = TextFile::Status::Ok; // Ok, BadBytes or why reading stopped
+        int error = 0;
+        qsizetype badBytes = 0;
+        // The file as readTextFile would report it (text left empty).
+        TextFile asTextFile() const { return TextFile{{}, status, badBytes, error, 0}; }
+    };
+    // Reads bytes `from` to `to` (line starts) in pieces of about
+    // `pieceBytes`, each ending after a line break (a CR LF may be split
+    // between two pieces), and calls onPiece(QStringView) with each decoded.
+    Result readLines(qint64 from, qint64 to, const std::function<void(QStringView)>& onPiece,
+                     qsizetype pieceBytes = qsizetype(1) << 20) const;
+
+  private:
+    TextFile::Status m_status = TextFile::Status::Ok;
+    int m_error = 0;
+    qint64 m_size = 0;
+    int m_fd = -1;
+};
 
 // A Japanese sentence describing a read problem with `path` (and the lines
 // a text box cut), empty when Ok.

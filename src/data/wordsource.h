@@ -14,11 +14,11 @@ struct WordPair {
     QString english;
     QString meaning;
 };
-using WordPairs = std::vector<WordPair>;
+using WordList = std::vector<WordPair>;
 
 // Asks for a list of words that may take a while to work out (it reads the
 // learner's history): `then` is called on the thread of `context` once the
 // words are known, and not at all when `context` has gone by then.
-using WordSource = std::function<void(QObject* context, std::function<void(WordPairs)> then)>;
+using WordSource = std::function<void(QObject* context, std::function<void(WordList)> then)>;
 
 } // namespace lumo

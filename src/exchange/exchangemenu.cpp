@@ -1,7 +1,7 @@
 #include "exchange/exchangemenu.h"
 
-#include "data/history.h"
 #include "exchange/importdialog.h"
+#include "history/traininghistory.h"
 #include "ui/platform.h"
 
 #include <QAction>
@@ -87,14 +87,18 @@ void WordExchange::exportSelection()
 
 void WordExchange::exportMissed()
 {
-    const QString path = m_hooks.programFolder() + QString::fromLatin1(kTrainingFile);
-    const TextFile file = readTextFile(path);
-    if (!file.usable() && file.status != TextFile::Status::Missing) {
-        dialogs().notice(m_window, readProblemMessage(file, path));
+    TrainingHistory& history = m_hooks.history();
+    if (m_waitingForHistory)
         return;
-    }
-    exportPairs(missedWords(file.text + QStringLiteral("\r\n") + m_hooks.currentHistory()),
-                QStringLiteral("間違えた単語"));
+    m_waitingForHistory = true;
+    history.whenLoaded(this, [this, &history] {
+        m_waitingForHistory = false;
+        if (!history.problems().isEmpty()) {
+            dialogs().notice(m_window, history.problems().join(u'\n'));
+            return;
+        }
+        exportPairs(history.missedWords(), QStringLiteral("間違えた単語"));
+    });
 }
 
 void WordExchange::exportPairs(const std::vector<WordPair>& pairs, const QString& what)

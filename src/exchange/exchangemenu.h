@@ -21,6 +21,10 @@ class QAction;
 class QMenu;
 class QWidget;
 
+namespace lumo {
+class TrainingHistory;
+}
+
 namespace lumo::exchange {
 
 class WordExchange : public QObject {
@@ -30,7 +34,7 @@ class WordExchange : public QObject {
         std::function<QString()> programFolder; // with its trailing separator
         std::function<QString()> chosenCourse;  // file name of the course to export
         std::function<std::vector<WordPair>()> selection;
-        std::function<QString()> currentHistory;              // this run's history, not yet in the files
+        std::function<TrainingHistory&()> history;            // the learner's answers, this run's too
         std::function<void(const QString& name)> courseAdded; // a new course file is listed
     };
     WordExchange(QWidget* window, QMenu* fileMenu, Hooks hooks);
@@ -45,6 +49,7 @@ class WordExchange : public QObject {
 
     QWidget* m_window;
     Hooks m_hooks;
+    bool m_waitingForHistory = false; // the missed-word export waits for the history to load
 };
 
 } // namespace lumo::exchange

@@ -2,7 +2,7 @@
 
 #include "data/historylines.h"
 
-#include <QSet>
+#include <algorithm>
 
 namespace lumo::exchange {
 
@@ -68,15 +68,30 @@ std::vector<WordPair> pairsOf(const CourseLines& course)
 
 std::vector<WordPair> missedWords(QStringView history)
 {
-    // Read as today's review and the learning record read the history.
+    return missedWords(AnswerLog::fromText(history), AnswerLog());
+}
+
+std::vector<WordPair> missedWords(const AnswerLog& file, const AnswerLog& run)
+{
+    struct Missed {
+        qint64 line;
+        const WordAnswers* word;
+    };
+    std::vector<Missed> missed;
+    for (const WordAnswers& word : file.words())
+        if (word.firstMissLine >= 0)
+            missed.push_back({word.firstMissLine, &word});
+    // The run's lines come after the file's.
+    for (const WordAnswers& word : run.words()) {
+        const int before = file.find(word.english);
+        if (word.firstMissLine >= 0 && (before < 0 || file.words()[std::size_t(before)].firstMissLine < 0))
+            missed.push_back({file.lineCount() + word.firstMissLine, &word});
+    }
+    std::sort(missed.begin(), missed.end(), [](const Missed& a, const Missed& b) { return a.line < b.line; });
     std::vector<WordPair> words;
-    QSet<QStringView> seen;
-    forEachHistoryAnswer(history, [&words, &seen](const HistoryAnswer& answer) {
-        if (answer.wrongMarks() == 0 || seen.contains(answer.english))
-            return;
-        seen.insert(answer.english);
-        words.push_back({answer.english.toString(), answer.meaning.toString()});
-    });
+    words.reserve(missed.size());
+    for (const Missed& m : missed)
+        words.push_back({m.word->english, m.word->firstMissMeaning});
     return words;
 }
 

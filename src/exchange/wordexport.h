@@ -3,6 +3,7 @@
 // flash-card program imports as notes with the English on the front and the
 // Japanese on the back, or UTF-8 CSV for spreadsheets.
 
+#include "data/answerlog.h"
 #include "data/course.h"
 #include "data/textfile.h"
 
@@ -40,5 +41,7 @@ std::vector<WordPair> pairsOf(const CourseLines& course);
 // first line), the meaning without the date and the marks. Lines are read
 // as today's review reads them (data/historylines.h).
 std::vector<WordPair> missedWords(QStringView history);
+// The same for the history held as `file` followed by `run`.
+std::vector<WordPair> missedWords(const AnswerLog& file, const AnswerLog& run);
 
 } // namespace lumo::exchange

@@ -3,7 +3,6 @@
 #include "base/random.h"
 #include "base/strings.h"
 #include "data/course.h"
-#include "data/history.h"
 #include "data/sorting.h"
 #include "quiz/quizlogic.h"
 
@@ -78,6 +77,33 @@ QuizSession::PickResult QuizSession::pick(const QString& english, const QString&
     if (std::optional<QString> found = m_examples.find(english))
         added.example = *found;
     return PickResult::Added;
+}
+
+QuizSession::PickReport QuizSession::pickWords(const std::vector<std::pair<QString, QString>>& words)
+{
+    PickReport report;
+    for (const auto& [english, meaning] : words) {
+        if (english.trimmed().isEmpty()) {
+            ++report.notFound;
+            continue;
+        }
+        switch (pick(english, meaning)) {
+        case PickResult::Added: ++report.added; break;
+        case PickResult::Full: ++report.leftOver; break;
+        case PickResult::NoSuchWord: ++report.notFound; break;
+        case PickResult::AlreadySelected: {
+            bool sameWord = false;
+            for (int k = 1; k <= m_total && !sameWord; ++k)
+                sameWord = slot(k).meaning == meaning && slot(k).english == english;
+            if (sameWord)
+                ++report.alreadySelected;
+            else
+                report.sameMeaning.append(QStringLiteral("%1（%2）").arg(english, meaning));
+            break;
+        }
+        }
+    }
+    return report;
 }
 
 QStringList QuizSession::selectedEnglish() const
@@ -201,8 +227,7 @@ QuizSession::Judgement QuizSession::judge(const QString& typed, QDate today)
     j.meaning = s.meaning;
     j.example = s.example;
     if (m_questionForm)
-        m_history = recordJudgement(m_history, s.english, s.meaning,
-                                    j.correct ? QStringLiteral("○") : QStringLiteral("×"), today);
+        m_history->record(s.english, s.meaning, j.correct, today);
     ++m_current;
     j.passGoesOn = !slot(m_current).english.isEmpty();
     if (j.passGoesOn) {

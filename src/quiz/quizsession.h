@@ -5,11 +5,13 @@
 // and the history text of the judgements. The main window forwards the
 // learner's input here and shows what the session reports.
 #include "data/examples.h"
+#include "history/traininghistory.h"
 
 #include <QDate>
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -49,6 +51,20 @@ class QuizSession {
     PickResult pick(int row);
     // Picks an English word and its meaning directly, as picking its row would.
     PickResult pick(const QString& english, const QString& meaning);
+    // Picks a list of words (today's review, words chosen in the learning
+    // record) as questions, each as pick(english, meaning) would, and tells
+    // what became of them.
+    struct PickReport {
+        int added = 0;
+        int alreadySelected = 0; // the same English with the same meaning is a question already
+        // "English（meaning）" of words left out because another question
+        // already asks that meaning: the learner could not tell which English
+        // is wanted.
+        QStringList sameMeaning;
+        int notFound = 0; // no English to ask
+        int leftOver = 0; // left out because kMaxQuestions were selected
+    };
+    PickReport pickWords(const std::vector<std::pair<QString, QString>>& words);
     int questionTotal() const { return m_total; }
     bool hasSelection() const { return !slot(1).english.isEmpty(); }
     // The English of every selected question, in order (the selection list).
@@ -138,7 +154,10 @@ class QuizSession {
     // Shuffles the questions: each position i swaps with a drawn position.
     void shuffle(RandomSource& random);
     // The history text: every judgement in question form since the start.
-    const QString& history() const { return m_history; }
+    const QString& history() const { return m_history->runText(); }
+    // The learner's whole history: the file's answers and this run's.
+    TrainingHistory& trainingHistory() { return *m_history; }
+    const TrainingHistory& trainingHistory() const { return *m_history; }
 
   private:
     struct Slot {
@@ -160,7 +179,7 @@ class QuizSession {
     bool m_questionForm = false;
     bool m_englishInput = true;
     int m_advanceTicks = 0;
-    QString m_history;
+    std::unique_ptr<TrainingHistory> m_history = std::make_unique<TrainingHistory>();
 };
 
 } // namespace lumo

@@ -19,7 +19,6 @@
 //   List4 selected questions (click removes one) · Text4 question count · Text5 question number
 //   txHatuon the meaning's note · Text1 question prompt · Text2 answer box · txSetumei instructions
 //   Text3 answer shown / result · RichTextBox3 example sentence and prompts · RichTextBox1 spare text box (hidden)
-//   RichTextBox2 example text holder (hidden) · richDatakioku history text holder (hidden)
 //   key(0)..key(30) letter buttons · Command5 SPACE · cmdmozihenkan case switch · Command4 BS · cmdDEL DEL
 //   Command3 判定 (judge) · Label2 正解/残念 verdict · OpSeikai / OpZannen self-grading (translation direction)
 //   CmdKeytre typing trainer · cmdCross crossword · CmdNew new selection · cmdNyuryoku training run
@@ -40,7 +39,6 @@
 #include <QMainWindow>
 #include <QPointer>
 
-#include <functional>
 #include <utility>
 #include <vector>
 
@@ -135,10 +133,10 @@ class QuizWindow : public QMainWindow {
     // Picks words chosen in another window as questions, as picking each from
     // the word list would, and says how many were added.
     void pickWords(const std::vector<std::pair<QString, QString>>& words);
+    // What a pick of a list of words left out, one line each; empty when nothing was.
+    static QString pickProblems(const QuizSession::PickReport& picked);
     // Sentence practice and the history's word lists (quizwindow_sentences.cpp).
     void showSentencePractice();
-    void historyWords(QObject* context, std::function<void(WordPairs)> then,
-                      std::function<WordPairs(QStringView history, QDate today)> choose);
     WordSource todaysReviewWords();
     WordSource oftenMissedWords();
 
@@ -165,6 +163,7 @@ class QuizWindow : public QMainWindow {
     int m_litKey = 0; // 1 + the letter button lit by the last typed key, 0 for none
     bool m_ending = false;
     int m_reviewLimit = kDefaultReviewLimit; // words today's review picks at most
+    bool m_reviewWaiting = false;            // today's review waits for the history to load
 
     // Controls (see the table above).
     QListWidget* m_courseList = nullptr;
@@ -180,8 +179,6 @@ class QuizWindow : public QMainWindow {
     QTextEdit* m_resultBox = nullptr;
     RichTextBox* m_exampleBox = nullptr;
     RichTextBox* m_spareTextBox = nullptr;
-    RichTextBox* m_exampleTextHolder = nullptr;
-    RichTextBox* m_historyHolder = nullptr;
     std::vector<QPushButton*> m_letterButtons; // 31, element 0 the template
     QPushButton* m_spaceButton = nullptr;
     QPushButton* m_caseButton = nullptr;

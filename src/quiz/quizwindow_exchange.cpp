@@ -25,7 +25,7 @@ void QuizWindow::buildWordExchange(QMenu* fileMenu)
             pairs.push_back({english[k], meanings[k]});
         return pairs;
     };
-    hooks.currentHistory = [this] { return m_session.history(); };
+    hooks.history = [this]() -> TrainingHistory& { return m_session.trainingHistory(); };
     hooks.courseAdded = [this](const QString& name) {
         m_courseList->addItem(name);
         m_courseList->setCurrentRow(m_courseList->count() - 1);

@@ -1,6 +1,7 @@
 // QuizWindow: controls, menus and start-up.
 #include "quiz/quizwindow.h"
 
+#include "base/programfiles.h"
 #include "base/programfolder.h"
 #include "data/course.h"
 #include "ui/controls.h"
@@ -69,7 +70,7 @@ const QString kInstructions =
         QStringLiteral("   ⑦間違った問題を再び後で答えることが出来ます。"),
         QStringLiteral("   ⑧「新規」は今までの問題を消去しますので、新たな問題を選択して下さい。"),
     }
-        .join(QStringLiteral("\r\n"));
+        .join(kCrLf);
 
 QuizWindow::QuizWindow(QWidget* parent) : QMainWindow(parent)
 {
@@ -96,12 +97,15 @@ void QuizWindow::buildControls()
     auto* title = label(client, "Label1", QStringLiteral("LUMO-ENGLISH"), QRect(2070, 45, 2835, 540), QColor(0, 192, 0),
                         QColor(64, 0, 64), uiFont(Face::Serif, 14, true));
     title->setAlignment(Qt::AlignCenter);
-    label(client, "Label3", QStringLiteral("コース選択"), QRect(120, 120, 1695, 375), QColor(255, 255, 0),
-          QColor(0, 0, 128), uiFont(Face::Gothic, 12));
+    QLabel* courseHeading = label(client, "Label3", QStringLiteral("コース選択"), QRect(120, 120, 1695, 375),
+                                  QColor(255, 255, 0), QColor(0, 0, 128), uiFont(Face::Gothic, 12));
     m_courseList = control<QListWidget>(client, "List1", 120, 600, 1605, 1020);
-    label(client, "Label4", QStringLiteral("単語選択"), QRect(120, 1800, 1380, 255), QColor(0, 0, 0),
-          QColor(255, 255, 192), gothic);
+    QLabel* wordHeading = label(client, "Label4", QStringLiteral("単語選択"), QRect(120, 1800, 1380, 255),
+                                QColor(0, 0, 0), QColor(255, 255, 192), gothic);
     m_meaningList = control<QListWidget>(client, "List2", 135, 2070, 1830, 3960);
+    // The headings name the lists they head for assistive technology.
+    courseHeading->setBuddy(m_courseList);
+    wordHeading->setBuddy(m_meaningList);
     m_englishList = control<QListWidget>(client, "List3", 135, 2115, 1875, 3840);
     m_englishList->hide();
     m_selectionList = control<QListWidget>(client, "List4", 135, 2025, 1860, 4020);
@@ -134,10 +138,16 @@ void QuizWindow::buildControls()
     m_exampleBox = control<RichTextBox>(client, "RichTextBox3", 2070, 3150, 6105, 1260);
     m_spareTextBox = control<RichTextBox>(client, "RichTextBox1", 2070, 630, 6105, 2535);
     m_spareTextBox->hide();
-    m_exampleTextHolder = control<RichTextBox>(client, "RichTextBox2", 0, 0, 0, 0);
-    m_exampleTextHolder->hide();
-    m_historyHolder = control<RichTextBox>(client, "richDatakioku", 0, 0, 0, 0);
-    m_historyHolder->hide();
+    // Boxes whose text changes are named by their role.
+    const std::pair<QWidget*, QString> roles[] = {
+        {m_englishList, QStringLiteral("英単語の一覧")}, {m_selectionList, QStringLiteral("選択した問題の一覧")},
+        {m_promptBox, QStringLiteral("問題")},           {m_answerBox, QStringLiteral("解答欄")},
+        {m_resultBox, QStringLiteral("答え")},           {m_countBox, QStringLiteral("問題数")},
+        {m_numberBox, QStringLiteral("問題番号")},       {m_noteBox, QStringLiteral("発音・注記")},
+        {m_instructionsBox, QStringLiteral("操作方法")}, {m_exampleBox, QStringLiteral("例文")},
+    };
+    for (const auto& [box, role] : roles)
+        box->setAccessibleName(role);
 
     m_letterButtons.push_back(button(client, "key(0)", QString(), QRect(2070, 4440, 465, 480)));
     m_spaceButton = button(client, "Command5", QStringLiteral("SPACE"), QRect(2115, 6000, 3495, 375));
@@ -236,11 +246,11 @@ void QuizWindow::buildMenus()
 
     QMenu* file = menu("mnuFile", QStringLiteral("ファイル(&F)"));
     item(file, "mnuRemenver", QStringLiteral("過去データ読み込み(&R)"),
-         [this] { loadHistoryFile(QStringLiteral("Training.dat"), false); });
+         [this] { loadHistoryFile(QLatin1String(kTrainingFile), false); });
     item(file, "mnuRemverMiss", QStringLiteral("過去間違いデータ読み込み(&M)"),
-         [this] { loadHistoryFile(QStringLiteral("Training.dat"), true); });
+         [this] { loadHistoryFile(QLatin1String(kTrainingFile), true); });
     item(file, "mnuRemenverNew", QStringLiteral("最新過去データ読み込み(&D)"),
-         [this] { loadHistoryFile(QStringLiteral("LastTraining.dat"), false); });
+         [this] { loadHistoryFile(QLatin1String(kLastTrainingFile), false); });
     inert(file, "mnuOpenItem", QStringLiteral("読み込み(&O)"))->setEnabled(false);
     item(file, "mnuNewQueItem", QStringLiteral("新規問題作成(&N)"), &QuizWindow::showWordEntry);
     inert(file, "mnuSaveItem", QStringLiteral("保存(&S)"))->setEnabled(false);
@@ -297,10 +307,12 @@ void QuizWindow::loadStartupFiles()
     sizeAndCentre(this, 9500, 7200);
     m_soundOn = true;
     m_programFolder = lumo::programFolder();
+    // Read the first time something asks about the learner's past.
+    m_session.trainingHistory().setFolder(m_programFolder);
     QStringList problems;
     // The course list, unfiltered: an empty line is an empty entry.
     {
-        const QString path = m_programFolder + QStringLiteral("filelist.dat");
+        const QString path = m_programFolder + QLatin1String(kCourseListFile);
         const TextFile list = readTextFile(path);
         const CourseList courses = parseCourseList(list.text);
         m_courseList->addItems(courses.entries);
@@ -313,9 +325,6 @@ void QuizWindow::loadStartupFiles()
         ExampleText examples = loadExampleText(m_programFolder);
         problems.append(examples.problems);
         m_session.setExamples(std::move(examples.text));
-        // The hidden holder shares the lookup's text rather than keeping a
-        // second copy.
-        m_exampleTextHolder->setText(m_session.exampleText());
     }
     m_session.setEnglishInput(true);
     buildLetterButtons();

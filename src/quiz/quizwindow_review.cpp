@@ -3,8 +3,8 @@
 #include "quiz/quizwindow.h"
 
 #include "base/clock.h"
+#include "base/strings.h"
 #include "data/history.h"
-#include "data/textfile.h"
 #include "review/answercomparison.h"
 #include "review/todaysreview.h"
 #include "ui/noticebar.h"
@@ -13,15 +13,12 @@
 #include <QLabel>
 #include <QTextEdit>
 
+#include <utility>
+
 namespace lumo {
 namespace {
 
 constexpr int kMaxReviewLimit = QuizSession::kMaxQuestions;
-
-QString dateText(QDate date)
-{
-    return shortJapaneseDate(date);
-}
 
 QString letterHtml(const QString& letter, const QString& style)
 {
@@ -82,17 +79,26 @@ QString comparisonHtml(const AnswerComparison& comparison)
 
 void QuizWindow::pickTodaysReview()
 {
-    // The history as "Training.dat" will hold it after this run: the file,
-    // then this run's judgements, so words answered today are not chosen again.
-    const QString path = m_programFolder + QLatin1String(kTrainingFile);
-    const TextFile file = readTextFile(path);
-    if (!file.usable() && file.status != TextFile::Status::Missing) {
-        m_notice->showNotice(readProblemMessage(file, path));
+    // The history as "Training.dat" will hold it after this run, so words
+    // answered today are not chosen again.
+    TrainingHistory& history = m_session.trainingHistory();
+    if (!history.isLoaded()) {
+        if (!std::exchange(m_reviewWaiting, true)) {
+            m_notice->showNotice(QStringLiteral("学習の記録を読み込んでいます。終わりしだい今日の復習を選びます。"));
+            history.whenLoaded(this, [this] {
+                m_reviewWaiting = false;
+                m_notice->clear();
+                pickTodaysReview();
+            });
+        }
         return;
     }
-    const QString history = file.text + m_session.history() + QStringLiteral("\r\n");
+    if (!history.problems().isEmpty()) {
+        m_notice->showNotice(history.problems().join(u'\n'));
+        return;
+    }
     const QDate today = clock().today();
-    const TodaysReview review = chooseTodaysReview(history, today, m_reviewLimit);
+    const TodaysReview review = history.todaysReview(today, m_reviewLimit);
 
     QString message;
     if (!review.hasHistory()) {
@@ -102,34 +108,23 @@ void QuizWindow::pickTodaysReview()
         message = QStringLiteral("今日復習する単語はありません。");
         if (review.nextDue)
             message += QStringLiteral("\n次の復習は %1（%2 日後）です。")
-                           .arg(dateText(*review.nextDue))
+                           .arg(shortJapaneseDate(*review.nextDue))
                            .arg(today.daysTo(*review.nextDue));
     } else {
-        int added = 0;
-        int alreadySelected = 0;
-        bool full = false;
-        for (const ReviewWord& word : review.words) {
-            switch (m_session.pick(word.english, word.meaning)) {
-            case QuizSession::PickResult::Added: ++added; break;
-            case QuizSession::PickResult::AlreadySelected: ++alreadySelected; break;
-            case QuizSession::PickResult::Full: full = true; break;
-            case QuizSession::PickResult::NoSuchWord: break;
-            }
-        }
+        std::vector<std::pair<QString, QString>> words;
+        for (const ReviewWord& word : review.words)
+            words.emplace_back(word.english, word.meaning);
+        const QuizSession::PickReport picked = m_session.pickWords(words);
         m_instructionsBox->hide();
         showQuestionCount();
-        if (added > 0) {
-            message = QStringLiteral("今日の復習として %1 語を問題に選びました。").arg(added);
-            if (alreadySelected > 0)
-                message += QStringLiteral("\n（ほかに %1 語はもう選ばれていました）").arg(alreadySelected);
-        } else if (alreadySelected > 0) {
-            message = QStringLiteral("今日復習する %1 語は、もう問題に選ばれています。").arg(alreadySelected);
+        if (picked.added > 0) {
+            message = QStringLiteral("今日の復習として %1 語を問題に選びました。").arg(picked.added);
+            if (picked.alreadySelected > 0)
+                message += QStringLiteral("\n（ほかに %1 語はもう選ばれていました）").arg(picked.alreadySelected);
+        } else if (picked.alreadySelected > 0) {
+            message = QStringLiteral("今日復習する %1 語は、もう問題に選ばれています。").arg(picked.alreadySelected);
         }
-        if (full) {
-            if (!message.isEmpty())
-                message += u'\n';
-            message += QStringLiteral("選択できる問題は %1 問までです。").arg(QuizSession::kMaxQuestions);
-        }
+        message = joinLines(message, pickProblems(picked));
         const int left = review.dueCount - static_cast<int>(review.words.size());
         if (left > 0)
             message += QStringLiteral("\n今日の復習はほかに %1 語あります。").arg(left);

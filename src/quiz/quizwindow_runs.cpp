@@ -88,8 +88,6 @@ void QuizWindow::judgeTypedAnswer()
     const QStringList said = m_speaking.judged(j.english);
     showExample(j.example, j.english);
     playSound(j.correct ? QStringLiteral("sample3.wav") : QStringLiteral("sample2.wav"));
-    if (m_session.questionForm())
-        m_historyHolder->setText(m_session.history());
     m_resultBox->setPlainText(j.english + u' ' + j.meaning);
     m_answerBox->clear();
     m_answerBox->setFocus();

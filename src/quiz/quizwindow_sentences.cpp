@@ -3,61 +3,35 @@
 #include "quiz/quizwindow.h"
 
 #include "base/clock.h"
-#include "data/history.h"
-#include "data/textfile.h"
-#include "record/learningrecord.h"
+#include "history/traininghistory.h"
 #include "sentence/sentencewindow.h"
 
-#include <QCoreApplication>
 #include <QListWidget>
-#include <QPointer>
-#include <QThreadPool>
 
 namespace lumo {
 
-// Works the words out of the history as "Training.dat" will hold it after
-// this run (the file, then this run's judgements) on a thread of the pool,
-// and hands them to `then` on the window's thread.
-void QuizWindow::historyWords(QObject* context, std::function<void(WordPairs)> then,
-                              std::function<WordPairs(QStringView history, QDate today)> choose)
-{
-    const QString path = m_programFolder + QLatin1String(kTrainingFile);
-    const QString thisRun = m_session.history();
-    const QDate today = clock().today();
-    QPointer<QObject> receiver(context);
-    QThreadPool::globalInstance()->start([path, thisRun, today, choose, receiver, then] {
-        const TextFile file = readTextFile(path);
-        WordPairs words = choose(file.text + thisRun + QStringLiteral("\r\n"), today);
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [receiver, then, words = std::move(words)] {
-                if (receiver)
-                    then(words);
-            },
-            Qt::QueuedConnection);
-    });
-}
-
+// The history is read on first need, off the window's thread: the words are
+// handed over once it is loaded, and not at all when `context` has gone by then.
 WordSource QuizWindow::todaysReviewWords()
 {
-    return [this](QObject* context, std::function<void(WordPairs)> then) {
-        historyWords(context, std::move(then), [limit = m_reviewLimit](QStringView history, QDate today) {
-            WordPairs words;
-            for (const ReviewWord& w : chooseTodaysReview(history, today, limit).words)
+    return [this](QObject* context, std::function<void(WordList)> then) {
+        m_session.trainingHistory().whenLoaded(context, [this, then] {
+            WordList words;
+            for (const ReviewWord& w : m_session.trainingHistory().todaysReview(clock().today(), m_reviewLimit).words)
                 words.push_back({w.english, w.meaning});
-            return words;
+            then(std::move(words));
         });
     };
 }
 
 WordSource QuizWindow::oftenMissedWords()
 {
-    return [this](QObject* context, std::function<void(WordPairs)> then) {
-        historyWords(context, std::move(then), [](QStringView history, QDate today) {
-            WordPairs words;
-            for (const MissedWord& w : summariseHistory(history, today).mostMissed)
+    return [this](QObject* context, std::function<void(WordList)> then) {
+        m_session.trainingHistory().whenLoaded(context, [this, then] {
+            WordList words;
+            for (const MissedWord& w : m_session.trainingHistory().summary(clock().today()).mostMissed)
                 words.push_back({w.english, w.meaning});
-            return words;
+            then(std::move(words));
         });
     };
 }

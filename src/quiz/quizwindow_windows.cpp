@@ -1,6 +1,7 @@
 // QuizWindow: history files, options, help and the other windows, ending the program.
 #include "quiz/quizwindow.h"
 
+#include "base/strings.h"
 #include "crossword/crosswordwindow.h"
 #include "data/history.h"
 #include "help/helpwindow.h"
@@ -21,13 +22,18 @@ namespace {
 
 // Shows the window held by `window`, creating it on first use; while it is
 // open, later uses show the same one again.
+void showAndRaise(QWidget* window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 template <class W> W* showOnce(QPointer<W>& window, QWidget* owner)
 {
     if (!window)
         window = new W(owner);
-    window->show();
-    window->raise();
-    window->activateWindow();
+    showAndRaise(window);
     return window;
 }
 
@@ -48,29 +54,37 @@ void QuizWindow::loadHistoryFile(const QString& name, bool wrongAnswersOnly)
 
 void QuizWindow::showRecord()
 {
-    const bool created = !m_record;
-    RecordWindow* record = showOnce(m_record, this);
-    if (created)
-        connect(record, &RecordWindow::wordsChosen, this, &QuizWindow::pickWords);
-    else
-        record->refresh();
+    if (!m_record) {
+        m_record = new RecordWindow(m_session.trainingHistory(), this);
+        connect(m_record, &RecordWindow::wordsChosen, this, &QuizWindow::pickWords);
+    } else {
+        m_record->refresh();
+    }
+    showAndRaise(m_record);
 }
 
 void QuizWindow::pickWords(const std::vector<std::pair<QString, QString>>& words)
 {
-    int added = 0;
-    bool full = false;
-    for (const auto& [english, meaning] : words) {
-        const QuizSession::PickResult result = m_session.pick(english, meaning);
-        added += result == QuizSession::PickResult::Added;
-        full = full || result == QuizSession::PickResult::Full;
-    }
+    const QuizSession::PickReport picked = m_session.pickWords(words);
     m_instructionsBox->hide();
     showQuestionCount();
-    QString message = QStringLiteral("%1 語を問題に選びました。").arg(added);
-    if (full)
-        message += QStringLiteral("\n選択できる問題は %1 問までです。").arg(QuizSession::kMaxQuestions);
-    dialogs().notice(this, message);
+    dialogs().notice(this,
+                     joinLines(QStringLiteral("%1 語を問題に選びました。").arg(picked.added), pickProblems(picked)));
+}
+
+QString QuizWindow::pickProblems(const QuizSession::PickReport& picked)
+{
+    QStringList lines;
+    if (!picked.sameMeaning.isEmpty())
+        lines.append(QStringLiteral("同じ意味の問題がもうあるため、次の %1 語は選びませんでした：%2")
+                         .arg(picked.sameMeaning.size())
+                         .arg(picked.sameMeaning.join(QStringLiteral("、"))));
+    if (picked.notFound > 0)
+        lines.append(QStringLiteral("英語のない %1 語は選べませんでした。").arg(picked.notFound));
+    if (picked.leftOver > 0)
+        lines.append(QStringLiteral("選択できる問題は %1 問までです。").arg(QuizSession::kMaxQuestions) +
+                     QStringLiteral("（%1 語は選べませんでした）").arg(picked.leftOver));
+    return lines.join(u'\n');
 }
 
 void QuizWindow::saveAndEnd()
@@ -78,7 +92,7 @@ void QuizWindow::saveAndEnd()
     if (m_ending)
         return;
     m_ending = true;
-    const HistorySaveResult saved = saveHistory(m_programFolder, m_session.history());
+    const HistorySaveResult saved = m_session.trainingHistory().saveRun();
     if (!saved.ok())
         dialogs().notice(this, saved.message());
     for (QWidget* window :

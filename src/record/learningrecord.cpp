@@ -1,10 +1,7 @@
 #include "record/learningrecord.h"
 
-#include "base/aside.h"
 #include "data/history.h"
-#include "data/historylines.h"
 #include "data/textfile.h"
-#include "data/wordindex.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -17,47 +14,69 @@ struct WordTally {
     int lines = 0;
     int firstRight = 0;
     qint64 lastDay = 0;
-    QStringView meaning; // of its latest line, inside the history text
+    const QString* meaning = nullptr; // of its latest line
+    const QString* english = nullptr;
 };
+
+// Counts the lines of `log` per day and per word; a word of `tallies` is
+// found by `numberOf(word)`, which may add it.
+template <class NumberOf>
+void tallyAnswers(const AnswerLog& log, std::unordered_map<qint64, DayCount>& days, std::vector<WordTally>& tallies,
+                  NumberOf numberOf)
+{
+    // Most days hold many lines in a row: look the last one up once.
+    qint64 lastJd = 0;
+    DayCount* lastDay = nullptr;
+    for (const WordAnswers& word : log.words()) {
+        WordTally& tally = tallies[numberOf(word)];
+        for (const LineMarks& line : word.lines) {
+            if (!lastDay || line.day != lastJd) {
+                lastJd = line.day;
+                lastDay = &days[lastJd];
+            }
+            const int wrong = line.wrongMarks();
+            lastDay->answers += line.count();
+            tally.misses += wrong;
+            if (line.continuesLine())
+                continue;
+            const bool firstRight = line.right(0);
+            ++lastDay->words;
+            lastDay->firstRight += firstRight;
+            ++tally.lines;
+            tally.firstRight += firstRight;
+        }
+        if (word.meaningDay >= tally.lastDay) {
+            tally.lastDay = word.meaningDay;
+            tally.meaning = &word.meaning;
+        }
+        tally.english = &word.english;
+    }
+}
 
 } // namespace
 
 HistorySummary summariseHistory(QStringView history, QDate today, int mostMissedCount)
 {
+    return summariseAnswers(AnswerLog::fromText(history), AnswerLog(), today, mostMissedCount);
+}
+
+HistorySummary summariseAnswers(const AnswerLog& file, const AnswerLog& run, QDate today, int mostMissedCount)
+{
     HistorySummary summary;
     const qint64 todayJd = today.toJulianDay();
     std::unordered_map<qint64, DayCount> days;
-    WordIndex wordIndex;
-    std::vector<WordTally> tallies; // by the word's number in wordIndex
-
-    // Lines of one session share their date: look their day up once.
-    qint64 lastJd = 0;
-    DayCount* lastDay = nullptr;
-
-    const HistoryLineCounts counts = forEachHistoryAnswer(history, [&](const HistoryAnswer& answer) {
-        if (!lastDay || answer.day != lastJd) {
-            lastJd = answer.day;
-            lastDay = &days[lastJd];
-        }
-        const bool firstRight = answer.firstRight();
-        lastDay->answers += int(answer.marks.size());
-        ++lastDay->words;
-        lastDay->firstRight += firstRight;
-
-        const auto number = static_cast<std::size_t>(wordIndex.add(answer.english));
-        if (number == tallies.size())
-            tallies.emplace_back();
-        WordTally& tally = tallies[number];
-        tally.misses += answer.wrongMarks();
-        ++tally.lines;
-        tally.firstRight += firstRight;
-        if (answer.day >= tally.lastDay) {
-            tally.lastDay = answer.day;
-            tally.meaning = answer.meaning;
-        }
+    std::vector<WordTally> tallies(file.words().size());
+    std::size_t next = 0;
+    tallyAnswers(file, days, tallies, [&next](const WordAnswers&) { return next++; });
+    tallyAnswers(run, days, tallies, [&](const WordAnswers& word) {
+        const int number = file.find(word.english);
+        if (number >= 0)
+            return static_cast<std::size_t>(number);
+        tallies.emplace_back();
+        return tallies.size() - 1;
     });
-    summary.readLines = counts.readLines;
-    summary.skippedLines = counts.skippedLines;
+    summary.readLines = file.readLines() + run.readLines();
+    summary.skippedLines = file.skippedLines() + run.skippedLines();
 
     auto dayAt = [&](qint64 jd) {
         const auto found = days.find(jd);
@@ -97,21 +116,20 @@ HistorySummary summariseHistory(QStringView history, QDate today, int mostMissed
         if (jd <= todayJd)
             practised.push_back(jd);
     std::sort(practised.begin(), practised.end());
-    int run = 0;
+    int streak = 0;
     for (size_t i = 0; i < practised.size(); ++i) {
-        run = i > 0 && practised[i] == practised[i - 1] + 1 ? run + 1 : 1;
-        summary.longestStreak = std::max(summary.longestStreak, run);
+        streak = i > 0 && practised[i] == practised[i - 1] + 1 ? streak + 1 : 1;
+        summary.longestStreak = std::max(summary.longestStreak, streak);
     }
     if (!practised.empty() && practised.back() >= todayJd - 1)
-        summary.currentStreak = run;
+        summary.currentStreak = streak;
 
-    for (std::size_t number = 0; number < tallies.size(); ++number) {
-        const WordTally& tally = tallies[number];
+    for (const WordTally& tally : tallies) {
         if (tally.misses == 0)
             continue;
         MissedWord w;
-        w.english = wordIndex.word(static_cast<int>(number)).toString();
-        w.meaning = tally.meaning.toString();
+        w.english = *tally.english;
+        w.meaning = *tally.meaning;
         w.misses = tally.misses;
         w.lines = tally.lines;
         w.firstRight = tally.firstRight;
@@ -141,53 +159,37 @@ std::vector<TestPoint> testsOfLevel(const typing::TypingRecord& record, int leve
     return points;
 }
 
-namespace {
-
-// A file of the record read and counted; `problems` gains what could not be
-// read.
-template <class Count> auto readAndCount(const QString& path, Count count, QStringList& problems)
-{
-    const TextFile file = readTextFile(path);
-    if (file.status != TextFile::Status::Ok && file.status != TextFile::Status::Missing)
-        problems.append(readProblemMessage(file, path));
-    return count(QStringView(file.text));
-}
-
 QString skippedLinesMessage(const QString& fileName, int lines)
 {
     return QStringLiteral("「%1」の読めない %2 行は数えていません。").arg(fileName).arg(lines);
 }
 
-} // namespace
-
-LearningRecord loadLearningRecord(const QString& folder, QDate today)
+TypingRecordFile loadTypingRecord(const QString& folder)
 {
-    LearningRecord record;
-    const QString historyPath = folder + QLatin1String(kTrainingFile);
-    const QString typingPath = folder + QString::fromUtf16(typing::kTypingRecordFile);
-    QStringList historyProblems;
-    auto history = startAside([&] {
-        return readAndCount(
-            historyPath, [today](QStringView text) { return summariseHistory(text, today); }, historyProblems);
-    });
-    QStringList typingProblems;
-    record.typing = readAndCount(typingPath, typing::readTypingRecord, typingProblems);
-    const QString sentencePath = folder + QString::fromUtf16(kSentenceRecordFile);
-    QStringList sentenceProblems;
-    record.sentences = readAndCount(
-        sentencePath, [today](QStringView text) { return summariseSentenceRecord(text, today); }, sentenceProblems);
-    record.history = history.get();
+    TypingRecordFile result;
+    const QString path = folder + QString::fromUtf16(typing::kTypingRecordFile);
+    const TextFile file = readTextFile(path);
+    if (file.status != TextFile::Status::Ok && file.status != TextFile::Status::Missing)
+        result.problems.append(readProblemMessage(file, path));
+    result.record = typing::readTypingRecord(file.text);
+    if (result.record.skippedLines > 0)
+        result.problems.append(
+            skippedLinesMessage(QString::fromUtf16(typing::kTypingRecordFile), result.record.skippedLines));
+    return result;
+}
 
-    record.problems = historyProblems + typingProblems + sentenceProblems;
-    if (record.history.skippedLines > 0)
-        record.problems.append(skippedLinesMessage(QLatin1String(kTrainingFile), record.history.skippedLines));
-    if (record.typing.skippedLines > 0)
-        record.problems.append(
-            skippedLinesMessage(QString::fromUtf16(typing::kTypingRecordFile), record.typing.skippedLines));
-    if (record.sentences.skippedLines > 0)
-        record.problems.append(
-            skippedLinesMessage(QString::fromUtf16(kSentenceRecordFile), record.sentences.skippedLines));
-    return record;
+SentenceRecordFile loadSentenceRecord(const QString& folder, QDate today)
+{
+    SentenceRecordFile result;
+    const QString path = folder + QString::fromUtf16(kSentenceRecordFile);
+    const TextFile file = readTextFile(path);
+    if (file.status != TextFile::Status::Ok && file.status != TextFile::Status::Missing)
+        result.problems.append(readProblemMessage(file, path));
+    result.summary = summariseSentenceRecord(file.text, today);
+    if (result.summary.skippedLines > 0)
+        result.problems.append(
+            skippedLinesMessage(QString::fromUtf16(kSentenceRecordFile), result.summary.skippedLines));
+    return result;
 }
 
 } // namespace lumo

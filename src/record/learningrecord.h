@@ -1,9 +1,9 @@
 #pragma once
-// The learning record: what the training history ("Training.dat") says about
-// the learner's practice, counted per day and per word, and what the typing
-// record says about the one-minute tests. Computed afresh from the files each
-// time the record window opens. History lines are read as today's review
-// reads them (data/historylines.h).
+// The learning record: what the training history says about the learner's
+// practice, counted per day and per word, and what the typing record says
+// about the one-minute tests. History lines are read as today's review reads
+// them (data/answerlog.h).
+#include "data/answerlog.h"
 #include "sentence/sentencerecord.h"
 #include "typing/typingrecord.h"
 
@@ -47,6 +47,8 @@ struct HistorySummary {
 
 // Reads a history text on `today`.
 HistorySummary summariseHistory(QStringView history, QDate today, int mostMissedCount = 20);
+// The same for the history held as `file` followed by `run`.
+HistorySummary summariseAnswers(const AnswerLog& file, const AnswerLog& run, QDate today, int mostMissedCount = 20);
 
 // The one-minute tests of the typing record, per level, oldest first, with
 // the characters per 10 minutes (a test lasts one minute).
@@ -57,17 +59,24 @@ struct TestPoint {
 };
 std::vector<TestPoint> testsOfLevel(const typing::TypingRecord& record, int level);
 
-// Everything the record window shows, from the files of the program folder
-// `folder`: "Training.dat", "TypingRecord.dat" and "SentenceRecord.dat", the
-// first read, decoded and counted on a core of its own. A missing file
-// counts as empty.
-struct LearningRecord {
-    HistorySummary history;
-    typing::TypingRecord typing;
-    SentenceSummary sentences;
-    // In Japanese, one a line: files that could not be read, lines left out.
+// The typing record of the program folder `folder` ("TypingRecord.dat"), with
+// what could not be read, in Japanese, one a line. A missing file counts as
+// empty.
+struct TypingRecordFile {
+    typing::TypingRecord record;
     QStringList problems;
 };
-LearningRecord loadLearningRecord(const QString& folder, QDate today);
+TypingRecordFile loadTypingRecord(const QString& folder);
+
+// The sentence record of the program folder ("SentenceRecord.dat") summed up
+// on `today`, with what could not be read, as for the typing record.
+struct SentenceRecordFile {
+    SentenceSummary summary;
+    QStringList problems;
+};
+SentenceRecordFile loadSentenceRecord(const QString& folder, QDate today);
+
+// The sentence for history or typing lines that could not be read.
+QString skippedLinesMessage(const QString& fileName, int lines);
 
 } // namespace lumo

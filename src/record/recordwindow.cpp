@@ -1,13 +1,17 @@
 #include "record/recordwindow.h"
 
+#include "base/aside.h"
 #include "base/clock.h"
 #include "base/programfolder.h"
+#include "data/history.h"
+#include "history/traininghistory.h"
 #include "record/recordcharts.h"
 #include "ui/fonts.h"
 #include "ui/noticebar.h"
 #include "ui/platform.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -16,8 +20,14 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace lumo {
 namespace {
+
+// A typing record up to this size is read at once; a longer one on a thread
+// of its own.
+constexpr qint64 kTypingBytesReadAtOnce = 256 * 1024;
 
 QString percent(double share)
 {
@@ -67,7 +77,7 @@ void fillRow(QTableWidget* table, int row, const QStringList& cells)
 
 } // namespace
 
-RecordWindow::RecordWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+RecordWindow::RecordWindow(TrainingHistory& history, QWidget* parent) : QWidget(parent, Qt::Window), m_source(history)
 {
     setObjectName(QStringLiteral("frmRecord"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -202,12 +212,55 @@ QWidget* RecordWindow::chartPage(QWidget* chart, const char* saveName)
 
 void RecordWindow::refresh()
 {
-    LearningRecord record = loadLearningRecord(programFolder(), clock().today());
-    m_history = std::move(record.history);
-    m_typing = std::move(record.typing);
-    const QStringList& problems = record.problems;
-    m_notice->showNotice(problems.join(u'\n'));
+    if (!m_source.isLoaded() || m_readingTyping)
+        m_notice->showNotice(QStringLiteral("学習の記録を読み込んでいます…"));
+    if (!std::exchange(m_waitingForHistory, true))
+        m_source.whenLoaded(this, [this] {
+            m_waitingForHistory = false;
+            showHistory();
+        });
+    // A long typing record is read on another thread.
+    const QString folder = programFolder();
+    if (QFileInfo(folder + QString::fromUtf16(typing::kTypingRecordFile)).size() <= kTypingBytesReadAtOnce) {
+        showTyping(loadTypingRecord(folder));
+    } else if (!std::exchange(m_readingTyping, true)) {
+        m_notice->showNotice(QStringLiteral("学習の記録を読み込んでいます…"));
+        deliverAside(
+            this, [folder] { return loadTypingRecord(folder); },
+            [this](TypingRecordFile typing) {
+                m_readingTyping = false;
+                showTyping(std::move(typing));
+            });
+    }
+    // So is a long sentence record.
+    const QDate today = clock().today();
+    if (QFileInfo(folder + QString::fromUtf16(kSentenceRecordFile)).size() <= kTypingBytesReadAtOnce) {
+        showSentences(loadSentenceRecord(folder, today));
+    } else if (!std::exchange(m_readingSentences, true)) {
+        m_notice->showNotice(QStringLiteral("学習の記録を読み込んでいます…"));
+        deliverAside(
+            this, [folder, today] { return loadSentenceRecord(folder, today); },
+            [this](SentenceRecordFile sentences) {
+                m_readingSentences = false;
+                showSentences(std::move(sentences));
+            });
+    }
+}
 
+void RecordWindow::showProblems()
+{
+    if (m_waitingForHistory || m_readingTyping || m_readingSentences)
+        return;
+    QStringList problems = m_source.problems();
+    if (m_source.skippedLines() > 0)
+        problems.append(skippedLinesMessage(QLatin1String(kTrainingFile), m_source.skippedLines()));
+    m_notice->showNotice((problems + m_typingProblems + m_sentenceProblems).join(u'\n'));
+}
+
+void RecordWindow::showHistory()
+{
+    m_history = m_source.summary(clock().today());
+    showProblems();
     m_days->setPoints(dayPoints(m_history.last30Days, false), QStringLiteral("一回目で正解"));
     m_months->setPoints(dayPoints(m_history.last12Months, true), QStringLiteral("一回目で正解"));
     std::vector<CalendarChart::Day> days;
@@ -225,7 +278,13 @@ void RecordWindow::refresh()
                  percent(w.firstRightRate())});
     }
     m_missed->resizeColumnToContents(0);
+}
 
+void RecordWindow::showTyping(TypingRecordFile typing)
+{
+    m_typing = std::move(typing.record);
+    m_typingProblems = std::move(typing.problems);
+    showProblems();
     std::map<QChar, KeyboardChart::Key> keys;
     for (const auto& [key, stats] : m_typing.keys)
         keys[key] = {stats.presses, stats.errors, stats.mostOftenInstead()};
@@ -246,8 +305,6 @@ void RecordWindow::refresh()
         m_worstKeys->setText(QStringLiteral("苦手なキー：\n") + lines.join(u'\n'));
     }
     showTestLevel();
-    m_sentences = std::move(record.sentences);
-    showSentences();
 }
 
 void RecordWindow::showTestLevel()
@@ -309,8 +366,11 @@ QWidget* RecordWindow::sentencePage()
     return page;
 }
 
-void RecordWindow::showSentences()
+void RecordWindow::showSentences(SentenceRecordFile sentences)
 {
+    m_sentences = std::move(sentences.summary);
+    m_sentenceProblems = std::move(sentences.problems);
+    showProblems();
     std::vector<ChartPoint> points;
     for (const SentenceDay& d : m_sentences.last30Days) {
         QString detail = QStringLiteral("%1\n練習した文 %2（判定 %3 回）")

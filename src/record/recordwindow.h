@@ -1,7 +1,10 @@
 #pragma once
-// 学習記録: the learning record window. It reads "Training.dat" and
-// "TypingRecord.dat" from the program folder each time it is opened or
-// refreshed and shows what they say as pictures.
+// 学習記録: the learning record window. It shows what the learner's history
+// (history/traininghistory.h: "Training.dat" and this run's answers), the
+// typing record and the sentence record ("TypingRecord.dat" and
+// "SentenceRecord.dat", read each time the window is opened or refreshed) say,
+// as pictures. While the history loads, the pages wait for it
+// and the notice bar says so.
 //
 // Controls (objectName → role):
 //   tabsRecord the pages · chartDays answers and first-try share, last 30 days
@@ -32,12 +35,13 @@ class BarChart;
 class CalendarChart;
 class KeyboardChart;
 class NoticeBar;
+class TrainingHistory;
 
 class RecordWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit RecordWindow(QWidget* parent = nullptr);
-    // Reads the files again and redraws.
+    explicit RecordWindow(TrainingHistory& history, QWidget* parent = nullptr);
+    // Reads the typing record again and redraws both.
     void refresh();
 
   signals:
@@ -48,11 +52,20 @@ class RecordWindow : public QWidget {
     QWidget* chartPage(QWidget* chart, const char* saveName);
     void showTestLevel();
     QWidget* sentencePage();
-    void showSentences();
+    void showSentences(SentenceRecordFile sentences);
     void pickMissedWords();
     void pickSentenceWords();
     void saveChart(QWidget* chart);
+    void showHistory();
+    void showTyping(TypingRecordFile typing);
+    void showProblems();
 
+    TrainingHistory& m_source;
+    bool m_waitingForHistory = false;
+    bool m_readingTyping = false;
+    bool m_readingSentences = false;
+    QStringList m_typingProblems;
+    QStringList m_sentenceProblems;
     HistorySummary m_history;
     typing::TypingRecord m_typing;
     SentenceSummary m_sentences;

@@ -10,7 +10,7 @@
 // retries of the same day, which the model treats as short-term steps (a ○
 // after × is relearning). The word's meaning is the one of its latest line.
 
-#include "data/historylines.h"
+#include "data/answerlog.h"
 #include "review/memorymodel.h"
 
 #include <QDate>
@@ -46,5 +46,17 @@ struct ReplayedHistory {
 // processor cores; 0 chooses: one for a short history, else one a core (at
 // most four). The result is the same for any number of parts.
 ReplayedHistory replayHistory(QStringView history, QDate today, unsigned parts = 0);
+ReplayedHistory replayAnswers(const AnswerLog& history, QDate today, unsigned parts = 0);
+
+// The card after the lines of one word: replayed in their order, or by date
+// (the order kept within a date) when a line is dated before one replayed
+// already (a clock set back).
+MemoryCard replayLines(const MemoryModel& model, const std::vector<LineMarks>& lines);
+
+// `history` (the file's words) continued by the answers of `run`, each word
+// once, with retrievability on `today`: a word of both keeps its place and
+// goes on from its card; a word of the run alone comes after the others.
+ReplayedHistory continueReplay(const ReplayedHistory& history, const AnswerLog& file, const AnswerLog& run,
+                               QDate today);
 
 } // namespace lumo

@@ -34,7 +34,7 @@ struct SentenceAttempt {
     int hints = 0;
     QString sentence;
     QString typed;
-    WordPairs missed; // meaning empty where not known
+    WordList missed; // meaning empty where not known
     // Right at the first try without a hint.
     bool firstTimeRight() const { return attempt == 1 && right && hints == 0; }
 };

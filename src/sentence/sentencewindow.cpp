@@ -30,7 +30,7 @@ const QString kNoDictation =
 const QString kLoadingPrompt = QStringLiteral("例文を読み込んでいます…");
 const QString kListenPrompt = QStringLiteral("聞こえた英文を入力して下さい（「発音」でもう一度聞けます）");
 
-QStringList englishOf(const WordPairs& words)
+QStringList englishOf(const WordList& words)
 {
     QStringList english;
     for (const WordPair& w : words)
@@ -270,7 +270,7 @@ void SentenceWindow::chooseFirstSource()
     }
     m_source->setCurrentIndex(TodaysReview);
     m_prompt->setText(QStringLiteral("今日の復習の単語を調べています…"));
-    m_sources.todaysReview(this, [this](const WordPairs& words) {
+    m_sources.todaysReview(this, [this](const WordList& words) {
         m_reviewWords = words;
         if (m_source->currentIndex() == TodaysReview) // unless the learner chose meanwhile
             useSource(m_bank.sentencesWith(englishOf(words)).empty() ? Course : TodaysReview);
@@ -289,7 +289,7 @@ void SentenceWindow::useSource(int source)
         if (m_reviewWords) {
             useWords(*m_reviewWords);
         } else if (m_sources.todaysReview) {
-            m_sources.todaysReview(this, [this](const WordPairs& words) {
+            m_sources.todaysReview(this, [this](const WordList& words) {
                 m_reviewWords = words;
                 if (m_source->currentIndex() == TodaysReview)
                     useWords(words);
@@ -301,7 +301,7 @@ void SentenceWindow::useSource(int source)
     }
 }
 
-void SentenceWindow::useWords(const WordPairs& words)
+void SentenceWindow::useWords(const WordList& words)
 {
     m_meanings.clear();
     for (const WordPair& w : words)

@@ -33,9 +33,9 @@ class NoticeBar;
 
 // What the quiz hands over: the words whose example sentences are practised.
 struct SentenceSources {
-    WordPairs selected;      // the questions selected now
+    WordList selected;       // the questions selected now
     WordSource todaysReview; // today's review words, worked out from the history
-    WordPairs course;        // the words of the chosen course
+    WordList course;         // the words of the chosen course
     QString courseName;
 };
 
@@ -55,7 +55,7 @@ class SentenceWindow : public QWidget {
     void checkSpeech();
     void chooseFirstSource();
     void useSource(int source);
-    void useWords(const WordPairs& words);
+    void useWords(const WordList& words);
     void showNextSentence();
     void speakSentence();
     void judgeAnswer();
@@ -68,8 +68,8 @@ class SentenceWindow : public QWidget {
     SentenceBank m_bank; // empty until indexed off the window's thread
     bool m_loaded = false;
     SentenceSources m_sources;
-    std::optional<WordPairs> m_reviewWords; // once the history has told them
-    QHash<QString, QString> m_meanings;     // lower-case English → meaning, of the words practised
+    std::optional<WordList> m_reviewWords; // once the history has told them
+    QHash<QString, QString> m_meanings;    // lower-case English → meaning, of the words practised
     SentenceDeck m_deck;
     int m_sentence = -1; // the sentence shown, -1 for none
     int m_shown = 0;     // sentences shown from this deck

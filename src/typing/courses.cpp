@@ -9,8 +9,6 @@
 namespace lumo::typing {
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
-
 // `count` random keys of `keys`, each drawn from round(u × 100).
 QString randomKeys(const QString& keys, int count)
 {
@@ -171,7 +169,7 @@ int proverbLines(const QString& text, LineTables& t)
     return count;
 }
 
-int vocabularyLines(const WordPairs& words, LineTables& t)
+int vocabularyLines(const WordList& words, LineTables& t)
 {
     int count = 0;
     for (const WordPair& word : words) {

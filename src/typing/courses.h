@@ -78,7 +78,7 @@ int proverbLines(const QString& text, LineTables& t);
 // kMaxLines with something to type, spaces around it trimmed, cut to
 // kMaxLineLength), its meaning shown beside it as the hint. Returns the count
 // (not yet shuffled).
-int vocabularyLines(const WordPairs& words, LineTables& t);
+int vocabularyLines(const WordList& words, LineTables& t);
 
 // ア行入力: 60 random vowels with their kana (not yet shuffled).
 void vowelLines(LineTables& t);

@@ -14,7 +14,6 @@ namespace lumo::typing {
 namespace {
 
 const QString kDateFormat = QStringLiteral("yyyy/MM/dd HH:mm:ss");
-const QString kCrLf = QStringLiteral("\r\n");
 
 // The most presses a one-minute test can count: the trainer counts them in
 // 16 bits. A test line with more, or with a score its counts cannot give, was

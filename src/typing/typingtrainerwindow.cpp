@@ -393,6 +393,7 @@ void TypingTrainerWindow::nameControlsForAssistiveTools()
     // Labels whose text changes, and pictures, are named by their role.
     m_status->setAccessibleName(QStringLiteral("練習の状況"));
     m_hint->setAccessibleName(QStringLiteral("問題の説明と結果"));
+    m_testProgress->setAccessibleName(QStringLiteral("残り時間"));
     m_correctCount->setAccessibleName(m_correctCaption->text());
     m_wrongCount->setAccessibleName(m_wrongCaption->text());
     m_correctCaption->setBuddy(m_correctCount);

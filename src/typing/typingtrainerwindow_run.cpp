@@ -22,7 +22,6 @@ using typing::Display;
 using typing::Then;
 
 namespace {
-const QString kCrLf = QStringLiteral("\r\n");
 }
 
 void TypingTrainerWindow::clearCourse()
@@ -70,7 +69,7 @@ void TypingTrainerWindow::startWordCourse(const WordSource& source, const QStrin
         return;
     }
     // The words come from the history, which may still be being read.
-    source(this, [this, noWords](const WordPairs& words) {
+    source(this, [this, noWords](const WordList& words) {
         if (words.empty()) {
             dialogs().notice(this, noWords);
             focusWindow();

@@ -48,7 +48,7 @@ void RichTextBox::takeUserEdit()
     if (m_syncing)
         return;
     QString text = toPlainText();
-    text.replace(u'\n', QStringLiteral("\r\n"));
+    text.replace(u'\n', kCrLf);
     m_text = text;
 }
 

@@ -59,7 +59,7 @@ void keepOneLine(QLineEdit* box)
 QString entryAppendix(int index, const QString& content)
 {
     if (index == 0)
-        return QStringLiteral("\r\n") + content + u',';
+        return kCrLf + content + u',';
     return content + u',';
 }
 

@@ -6,6 +6,7 @@
 #include "crossword/crosswordwindow.h"
 #include "data/examples.h"
 #include "help/helpwindow.h"
+#include "history/traininghistory.h"
 #include "quiz/quizwindow.h"
 #include "record/recordwindow.h"
 #include "sentence/sentencewindow.h"
@@ -115,7 +116,11 @@ INSTANTIATE_TEST_SUITE_P(
         WindowCase{"Crossword", [] { return static_cast<QWidget*>(new CrosswordWindow); }},
         WindowCase{"WordEntry", [] { return static_cast<QWidget*>(new WordEntryWindow); }},
         WindowCase{"Help", [] { return static_cast<QWidget*>(new HelpWindow); }},
-        WindowCase{"Record", [] { return static_cast<QWidget*>(new RecordWindow); }},
+        WindowCase{"Record",
+                   [] {
+                       static auto* history = new TrainingHistory;
+                       return static_cast<QWidget*>(new RecordWindow(*history));
+                   }},
         WindowCase{"Sentence",
                    [] {
                        SentenceSources words{{{QStringLiteral("money"), QStringLiteral("お金")}}, {}, {}, {}};

@@ -159,12 +159,12 @@ TEST_F(InstalledProgram, KeepsEachLearnersHistoryInTheirOwnFolderAcrossRuns)
     EXPECT_EQ(readFile(perUser() + "例文.txt"), readFile(dataFolder() + "/例文.txt"));
     EXPECT_EQ(readFile(perUser() + "sample3.wav"), readFile(dataFolder() + "/sample3.wav"));
     EXPECT_EQ(readFile(perUser() + "eng-1-2.dat"), "mine,watashi no\r\n");
-    // This run's (empty) history was appended and written.
-    EXPECT_EQ(readFile(perUser() + "Training.dat"), earlier + "\r\n");
-    EXPECT_EQ(readFile(perUser() + "LastTraining.dat"), QByteArray());
+    // This run judged nothing: the history files were left as they were.
+    EXPECT_EQ(readFile(perUser() + "Training.dat"), earlier);
+    EXPECT_FALSE(QFile::exists(perUser() + "LastTraining.dat"));
 
     ASSERT_EQ(runOnce(), 0) << m_output.toStdString();
-    EXPECT_EQ(readFile(perUser() + "Training.dat"), earlier + "\r\n\r\n");
+    EXPECT_EQ(readFile(perUser() + "Training.dat"), earlier);
     EXPECT_EQ(readFile(perUser() + "eng-1-2.dat"), "mine,watashi no\r\n");
     // Nothing was written into the installation, and no error was shown.
     EXPECT_EQ(filesUnder(prefix()), installed);

@@ -23,11 +23,11 @@ TEST_F(WindowsTest, SaveAndEndWritesBothHistoryFiles)
     EXPECT_EQ(folder.readBytes(QStringLiteral("LastTraining.dat")), run1);
     EXPECT_EQ(folder.readBytes(QStringLiteral("Training.dat")), run1 + "\r\n");
 
-    // A second run that judged nothing: an empty last file, one more empty line.
+    // A second run that judged nothing leaves both files as they were.
     window.reset();
     open().close();
-    EXPECT_EQ(folder.readBytes(QStringLiteral("LastTraining.dat")), QByteArray());
-    EXPECT_EQ(folder.readBytes(QStringLiteral("Training.dat")), run1 + "\r\n\r\n");
+    EXPECT_EQ(folder.readBytes(QStringLiteral("LastTraining.dat")), run1);
+    EXPECT_EQ(folder.readBytes(QStringLiteral("Training.dat")), run1 + "\r\n");
     EXPECT_EQ(platform.dialogs.shown.size(), 1u) << "only the all-correct box of the first run";
 }
 
@@ -124,10 +124,11 @@ TEST_F(WindowsTest, EveryWindowOpensOnceAndStaysBesideTheMainWindow)
     ASSERT_NE(windowNamed("frmHelpX"), nullptr);
     EXPECT_EQ(windowNamed("frmHelpX")->windowTitle(), QStringLiteral("HELP"));
 
-    // Ending the program closes every window after saving the history.
+    // Ending the program closes every window (with nothing judged, the
+    // history files are left alone).
     click("Command2");
     for (const char* name : others)
         for (QWidget* other : windowsNamed(name))
             EXPECT_FALSE(other->isVisible()) << name;
-    EXPECT_TRUE(folder.exists(QStringLiteral("LastTraining.dat")));
+    EXPECT_FALSE(folder.exists(QStringLiteral("LastTraining.dat")));
 }

@@ -1,4 +1,5 @@
 // The record window through its controls, on a generated history.
+#include "history/traininghistory.h"
 #include "quiz/quizwindow.h"
 #include "record/recordcharts.h"
 #include "record/recordwindow.h"
@@ -33,6 +34,7 @@ class RecordWindowTest : public ::testing::Test {
   protected:
     test::Platform platform;
     test::TempProgramFolder folder;
+    TrainingHistory learnerHistory;
 
     void SetUp() override
     {
@@ -49,6 +51,7 @@ class RecordWindowTest : public ::testing::Test {
             typing.addKey(u'Q', i < 8 ? u'W' : u'Q');
         typing.addTest({QDateTime(kToday, QTime(9, 0)), 1, 150, 2, 144});
         folder.write(QStringLiteral("TypingRecord.dat"), typing.textToAppend(0));
+        learnerHistory.setFolder(folder.path());
     }
 
     template <class T> static T* child(QWidget* w, const char* name)
@@ -61,7 +64,7 @@ class RecordWindowTest : public ::testing::Test {
 
 TEST_F(RecordWindowTest, ShowsTheHistoryAsChartsWithValuesOnHover)
 {
-    RecordWindow w;
+    RecordWindow w(learnerHistory);
     w.show();
     auto* days = child<BarChart>(&w, "chartDays");
     ASSERT_EQ(days->points().size(), 30u);
@@ -91,9 +94,22 @@ TEST_F(RecordWindowTest, ShowsTheHistoryAsChartsWithValuesOnHover)
     EXPECT_FALSE(child<NoticeBar>(&w, "lbRecordNotice")->isVisible());
 }
 
+TEST_F(RecordWindowTest, AnAnswerOfThisRunCountsAtOnce)
+{
+    RecordWindow w(learnerHistory);
+    w.show();
+    learnerHistory.record(QStringLiteral("apple"), QStringLiteral("りんご"), false, kToday);
+    w.refresh();
+    EXPECT_EQ(child<BarChart>(&w, "chartDays")->points().back().value, 4);
+    auto* missed = child<QTableWidget>(&w, "tableMissed");
+    ASSERT_EQ(missed->rowCount(), 2);
+    EXPECT_EQ(missed->item(1, 0)->text(), QStringLiteral("apple"));
+    EXPECT_EQ(missed->item(1, 2)->text(), QStringLiteral("1"));
+}
+
 TEST_F(RecordWindowTest, EveryChartSavesAsAPng)
 {
-    RecordWindow w;
+    RecordWindow w(learnerHistory);
     w.show();
     for (const char* button : {"cmdSaveDays", "cmdSaveMonths", "cmdSaveCalendar", "cmdSaveTestScores",
                                "cmdSaveTestSpeed", "cmdSaveKeys", "cmdSaveSentenceDays"}) {
@@ -141,7 +157,7 @@ TEST_F(RecordWindowTest, MissedWordsBecomeTheQuizQuestions)
 TEST_F(RecordWindowTest, UnreadableLinesAreNamedNotFatal)
 {
     folder.writeBytes(QStringLiteral("TypingRecord.dat"), QByteArray("K,,,,,,Q\r\nnonsense\r\n"));
-    RecordWindow w;
+    RecordWindow w(learnerHistory);
     w.show();
     auto* notice = child<NoticeBar>(&w, "lbRecordNotice");
     EXPECT_TRUE(notice->isVisible());
@@ -160,7 +176,7 @@ TEST_F(RecordWindowTest, UnreadableLinesAreNamedNotFatal)
 // missed yet, the bar says so and nothing modal opens.
 TEST_F(RecordWindowTest, KeysAloneTurnThePagesAndPickTheMissedWords)
 {
-    RecordWindow w;
+    RecordWindow w(learnerHistory);
     w.show();
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
@@ -193,14 +209,22 @@ TEST_F(RecordWindowTest, KeysAloneTurnThePagesAndPickTheMissedWords)
     QTest::keyClick(level, Qt::Key_Down);
     EXPECT_EQ(level->currentIndex(), 1);
 
+    w.hide();
+
     folder.write(QStringLiteral("Training.dat"), QString());
-    w.refresh();
-    key(Qt::Key_W, Qt::AltModifier);
+    TrainingHistory nothingMissed;
+    nothingMissed.setFolder(folder.path());
+    RecordWindow fresh(nothingMissed);
+    fresh.show();
+    fresh.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&fresh));
+    QSignalSpy none(&fresh, &RecordWindow::wordsChosen);
+    QTest::keyClick(&fresh, Qt::Key_W, Qt::AltModifier);
     key(Qt::Key_P, Qt::AltModifier);
     QTest::qWait(300);
-    EXPECT_EQ(chosen.count(), 1);
-    EXPECT_EQ(child<NoticeBar>(&w, "lbRecordNotice")->text(), QStringLiteral("まだ間違えた単語はありません。"));
-    EXPECT_TRUE(child<NoticeBar>(&w, "lbRecordNotice")->isVisible());
+    EXPECT_EQ(none.count(), 0);
+    EXPECT_EQ(child<NoticeBar>(&fresh, "lbRecordNotice")->text(), QStringLiteral("まだ間違えた単語はありません。"));
+    EXPECT_TRUE(child<NoticeBar>(&fresh, "lbRecordNotice")->isVisible());
     EXPECT_TRUE(platform.dialogs.shown.empty());
 }
 
@@ -213,14 +237,16 @@ TEST_F(RecordWindowTest, SentencePageCountsTheRecordAndPicksWordsWithAMeaning)
                                 "%1 10:02:00\tD\t1\t○\t0\tTime is money.\ttime is money\n"
                                 "broken line\n")
                      .arg(day));
-    RecordWindow w;
+    RecordWindow w(learnerHistory);
     w.show();
     QSignalSpy chosen(&w, &RecordWindow::wordsChosen);
     auto* tabs = child<QTabWidget>(&w, "tabsRecord");
     EXPECT_EQ(tabs->tabText(tabs->count() - 1), QStringLiteral("文の練習(&S)"));
     EXPECT_EQ(child<QLabel>(&w, "lbSentenceTotals")->text(),
               QStringLiteral("これまでに練習した文 2　一回目で（ヒントなしで）正解 50%"));
-    EXPECT_TRUE(child<NoticeBar>(&w, "lbRecordNotice")->text().contains(QStringLiteral("SentenceRecord.dat")));
+    auto* notice = child<NoticeBar>(&w, "lbRecordNotice");
+    EXPECT_TRUE(QTest::qWaitFor([notice] { return notice->text().contains(QStringLiteral("SentenceRecord.dat")); }))
+        << notice->text().toStdString();
     auto* table = child<QTableWidget>(&w, "tableSentenceMissed");
     ASSERT_EQ(table->rowCount(), 2);
     EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("（不明）")); // "a", the meaning never known
@@ -238,7 +264,7 @@ TEST_F(RecordWindowTest, SentencePageCountsTheRecordAndPicksWordsWithAMeaning)
 
 TEST_F(RecordWindowTest, EveryControlHasAJapaneseName)
 {
-    RecordWindow w;
+    RecordWindow w(learnerHistory);
     w.show();
     nameControls(&w);
     QStringList unnamed;

@@ -10,7 +10,7 @@ namespace {
 
 const QDate kToday(2026, 12, 7);
 
-SentenceAttempt attempt(int daysAgo, int tryNumber, bool right, int hints, WordPairs missed = {})
+SentenceAttempt attempt(int daysAgo, int tryNumber, bool right, int hints, WordList missed = {})
 {
     SentenceAttempt a;
     a.when = QDateTime(kToday.addDays(-daysAgo), QTime(13, 5, 9));

@@ -128,7 +128,7 @@ TEST_F(SentenceWindowTest, WithoutAudioOnlyTranslationIsOffered)
 
 TEST_F(SentenceWindowTest, TodaysReviewWhenTheSelectionHasNoSentences)
 {
-    WordSource review = [](QObject* context, std::function<void(WordPairs)> then) {
+    WordSource review = [](QObject* context, std::function<void(WordList)> then) {
         QMetaObject::invokeMethod(
             context,
             [then] {

@@ -7,7 +7,9 @@
 #include <QFile>
 #include <QMetaObject>
 #include <QPdfWriter>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -119,6 +121,15 @@ TempProgramFolder::~TempProgramFolder()
 QString TempProgramFolder::path() const
 {
     return m_impl->dir.path() + u'/';
+}
+
+QString historyAtExit(QWidget* quizWindow, const TempProgramFolder& folder)
+{
+    auto* end = quizWindow->findChild<QPushButton*>(QStringLiteral("Command2"));
+    EXPECT_NE(end, nullptr);
+    if (end)
+        QTest::mouseClick(end, Qt::LeftButton);
+    return decodeCp932(folder.readBytes(QStringLiteral("LastTraining.dat"))).text;
 }
 
 QByteArray cp932Bytes(const QString& text)

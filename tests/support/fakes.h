@@ -15,6 +15,7 @@
 #include <QStringList>
 
 class QTimer;
+class QWidget;
 
 #include <deque>
 #include <optional>
@@ -206,6 +207,11 @@ class TempProgramFolder {
 // window has no such timer.
 QTimer* findTimer(const QObject& window, const QString& name);
 void tick(const QObject& window, const QString& name = QStringLiteral("Timer1"));
+
+// Ends the program through the main window's 終了 button and returns the
+// history text of the run as it was written to "LastTraining.dat" (empty
+// when the run judged nothing and so wrote nothing).
+QString historyAtExit(QWidget* quizWindow, const TempProgramFolder& folder);
 
 // The bytes of `text` in code page 932 with LF turned into CR LF.
 QByteArray cp932Bytes(const QString& text);

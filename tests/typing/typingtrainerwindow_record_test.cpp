@@ -202,11 +202,11 @@ TEST_F(TrainerRecord, WeakKeyDrillTypesMostlyThePlantedWeakKeys)
 TEST_F(TrainerRecord, WordCoursesTypeTheEnglishWithItsMeaning)
 {
     open();
-    const WordPairs review = {{QStringLiteral("apple"), QStringLiteral("りんご")},
-                              {QStringLiteral("  "), QStringLiteral("空")},
-                              {QStringLiteral("look after"), QStringLiteral("世話をする")}};
-    auto source = [](WordPairs words) {
-        return [words](QObject* context, std::function<void(WordPairs)> then) {
+    const WordList review = {{QStringLiteral("apple"), QStringLiteral("りんご")},
+                             {QStringLiteral("  "), QStringLiteral("空")},
+                             {QStringLiteral("look after"), QStringLiteral("世話をする")}};
+    auto source = [](WordList words) {
+        return [words](QObject* context, std::function<void(WordList)> then) {
             QMetaObject::invokeMethod(
                 context, [then, words] { then(words); }, Qt::QueuedConnection);
         };
