@@ -108,25 +108,27 @@ TEST(AccessibleNames, ButtonsAndLabelsAreReadByTheCaptionTheyShowNow)
     EXPECT_EQ(test::spokenName(box), QStringLiteral("答え(A):"));
 }
 
+QWidget* sentenceWindow()
+{
+    SentenceSources words{{{QStringLiteral("money"), QStringLiteral("お金")}}, {}, {}, {}};
+    return new SentenceWindow(loadExampleText(programFolder()).text, words);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     EveryWindow, CaptionsFit,
-    ::testing::Values(
-        WindowCase{"Quiz", [] { return static_cast<QWidget*>(new QuizWindow); }},
-        WindowCase{"TypingTrainer", [] { return static_cast<QWidget*>(new TypingTrainerWindow); }},
-        WindowCase{"Crossword", [] { return static_cast<QWidget*>(new CrosswordWindow); }},
-        WindowCase{"WordEntry", [] { return static_cast<QWidget*>(new WordEntryWindow); }},
-        WindowCase{"Help", [] { return static_cast<QWidget*>(new HelpWindow); }},
-        WindowCase{"Record",
-                   [] {
-                       static auto* history = new TrainingHistory;
-                       return static_cast<QWidget*>(new RecordWindow(*history));
-                   }},
-        WindowCase{"Sentence",
-                   [] {
-                       SentenceSources words{{{QStringLiteral("money"), QStringLiteral("お金")}}, {}, {}, {}};
-                       return static_cast<QWidget*>(new SentenceWindow(loadExampleText(programFolder()).text, words));
-                   }},
-        WindowCase{"Splash", [] { return static_cast<QWidget*>(new SplashWindow([] { return nullptr; })); }}),
+    ::testing::Values(WindowCase{"Quiz", [] { return static_cast<QWidget*>(new QuizWindow); }},
+                      WindowCase{"TypingTrainer", [] { return static_cast<QWidget*>(new TypingTrainerWindow); }},
+                      WindowCase{"Crossword", [] { return static_cast<QWidget*>(new CrosswordWindow); }},
+                      WindowCase{"WordEntry", [] { return static_cast<QWidget*>(new WordEntryWindow); }},
+                      WindowCase{"Help", [] { return static_cast<QWidget*>(new HelpWindow); }},
+                      WindowCase{"Record",
+                                 [] {
+                                     static auto* history = new TrainingHistory;
+                                     return static_cast<QWidget*>(new RecordWindow(*history));
+                                 }},
+                      WindowCase{"Sentence", sentenceWindow},
+                      WindowCase{"Splash",
+                                 [] { return static_cast<QWidget*>(new SplashWindow([] { return nullptr; })); }}),
     [](const ::testing::TestParamInfo<WindowCase>& windowCase) { return std::string(windowCase.param.name); });
 
 } // namespace
