@@ -84,7 +84,7 @@ QString sentenceJudgementHtml(const SentenceJudgement& judgement)
         switch (word.verdict) {
         case WordVerdict::Right: sentence.append(word.typed.toHtmlEscaped()); break;
         case WordVerdict::Wrong:
-            sentence.append(span(word.typed, "color:#e00000; text-decoration:line-through") +
+            sentence.append(span(word.typed, "color:#e00000; text-decoration:line-through") + QStringLiteral("→") +
                             span(word.right, "color:#0000ff; font-weight:bold"));
             details.append(lettersHtml(word.letters));
             break;

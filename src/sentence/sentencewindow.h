@@ -97,10 +97,10 @@ class SentenceWindow : public QWidget {
     QPushButton* m_next = nullptr;
 };
 
-// The answer word by word as rich text: right words as typed, a wrong word
-// red with the right one after it in blue and, under the sentence, letter by
-// letter; a missing word blue and underlined in brackets; an extra word struck
-// through.
+// The answer word by word as rich text: right words as typed; a wrong word
+// struck through in red with an arrow to the right one in blue and, under the
+// sentence, the two letter by letter; a missing word blue and underlined in
+// brackets; an extra word struck through.
 QString sentenceJudgementHtml(const SentenceJudgement& judgement);
 
 } // namespace lumo
