@@ -12,6 +12,7 @@
 //   quizwindow_review.cpp    today's review
 //   quizwindow_comparison.cpp the letter-by-letter comparison of a wrong answer
 //   quizwindow_exchange.cpp  word lists in and out (import and export items)
+//   quizwindow_sentences.cpp sentence practice; the history's word lists for the practice windows
 //
 // Controls (objectName → role):
 //   Label1 title · Label3 "コース選択" heading · List1 course list · Label4 "単語選択" heading
@@ -30,6 +31,7 @@
 //          under every control; the window grows by its height while it shows
 // Menu items: see DESIGN.md.
 
+#include "data/wordsource.h"
 #include "quiz/quizlogic.h"
 #include "quiz/quizsession.h"
 #include "quiz/speaking.h"
@@ -60,6 +62,7 @@ class CrosswordWindow;
 class WordEntryWindow;
 class HelpWindow;
 class RecordWindow;
+class SentenceWindow;
 
 class QuizWindow : public QMainWindow {
     Q_OBJECT
@@ -133,6 +136,10 @@ class QuizWindow : public QMainWindow {
     void pickWords(const std::vector<std::pair<QString, QString>>& words);
     // What a pick of a list of words left out, one line each; empty when nothing was.
     static QString pickProblems(const QuizSession::PickReport& picked);
+    // Sentence practice and the history's word lists (quizwindow_sentences.cpp).
+    void showSentencePractice();
+    WordSource todaysReviewWords();
+    WordSource oftenMissedWords();
 
     // Speaking the English and its phonetic spelling.
     void buildSpeechControls(QWidget* client);
@@ -214,6 +221,7 @@ class QuizWindow : public QMainWindow {
     QPointer<WordEntryWindow> m_wordEntry;
     QPointer<HelpWindow> m_help;
     QPointer<RecordWindow> m_record;
+    QPointer<SentenceWindow> m_sentences;
 };
 
 } // namespace lumo

@@ -269,6 +269,7 @@ void QuizWindow::buildMenus()
     item(run, "mnuButton", QStringLiteral("英字ボタン切り替え(&B)"), &QuizWindow::switchLetterOrder);
     item(run, "mnuSelectWord", QStringLiteral("選択単語表示(&S)"), &QuizWindow::showSelectedQuestions);
     item(run, "mnuDetermination", QStringLiteral("判定(&D)"), &QuizWindow::judgeClicked);
+    item(run, "mnuSentence", QStringLiteral("文の練習(&P)"), &QuizWindow::showSentencePractice);
 
     QMenu* select = menu("mnuSelect", QStringLiteral("選択(&S)"));
     item(select, "mnuNewQItem", QStringLiteral("新規挑戦(&N)"), &QuizWindow::startNewChallenge);

@@ -6,6 +6,7 @@
 #include "data/history.h"
 #include "help/helpwindow.h"
 #include "record/recordwindow.h"
+#include "sentence/sentencewindow.h"
 #include "typing/typingtrainerwindow.h"
 #include "ui/noticebar.h"
 #include "ui/platform.h"
@@ -94,7 +95,8 @@ void QuizWindow::saveAndEnd()
     const HistorySaveResult saved = m_session.trainingHistory().saveRun();
     if (!saved.ok())
         dialogs().notice(this, saved.message());
-    for (QWidget* window : std::initializer_list<QWidget*>{m_typingTrainer, m_crossword, m_wordEntry, m_help, m_record})
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{m_typingTrainer, m_crossword, m_wordEntry, m_help, m_record, m_sentences})
         if (window)
             window->close();
     close();
@@ -131,7 +133,10 @@ void QuizWindow::showFullHelp()
 
 void QuizWindow::showTypingTrainer()
 {
-    showOnce(m_typingTrainer, this);
+    const bool created = !m_typingTrainer;
+    TypingTrainerWindow* trainer = showOnce(m_typingTrainer, this);
+    if (created)
+        trainer->setWordSources(todaysReviewWords(), oftenMissedWords());
 }
 
 void QuizWindow::showCrossword()

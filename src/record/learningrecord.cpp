@@ -179,4 +179,18 @@ TypingRecordFile loadTypingRecord(const QString& folder)
     return result;
 }
 
+SentenceRecordFile loadSentenceRecord(const QString& folder, QDate today)
+{
+    SentenceRecordFile result;
+    const QString path = folder + QString::fromUtf16(kSentenceRecordFile);
+    const TextFile file = readTextFile(path);
+    if (file.status != TextFile::Status::Ok && file.status != TextFile::Status::Missing)
+        result.problems.append(readProblemMessage(file, path));
+    result.summary = summariseSentenceRecord(file.text, today);
+    if (result.summary.skippedLines > 0)
+        result.problems.append(
+            skippedLinesMessage(QString::fromUtf16(kSentenceRecordFile), result.summary.skippedLines));
+    return result;
+}
+
 } // namespace lumo

@@ -4,6 +4,7 @@
 // about the one-minute tests. History lines are read as today's review reads
 // them (data/answerlog.h).
 #include "data/answerlog.h"
+#include "sentence/sentencerecord.h"
 #include "typing/typingrecord.h"
 
 #include <QDate>
@@ -66,6 +67,14 @@ struct TypingRecordFile {
     QStringList problems;
 };
 TypingRecordFile loadTypingRecord(const QString& folder);
+
+// The sentence record of the program folder ("SentenceRecord.dat") summed up
+// on `today`, with what could not be read, as for the typing record.
+struct SentenceRecordFile {
+    SentenceSummary summary;
+    QStringList problems;
+};
+SentenceRecordFile loadSentenceRecord(const QString& folder, QDate today);
 
 // The sentence for history or typing lines that could not be read.
 QString skippedLinesMessage(const QString& fileName, int lines);

@@ -57,6 +57,24 @@ std::vector<ChartPoint> dayPoints(const std::vector<DayCount>& days, bool months
     return points;
 }
 
+// The rows chosen in `table` (every row when none is).
+std::vector<int> chosenRows(const QTableWidget* table)
+{
+    const QList<QTableWidgetItem*> selected = table->selectedItems();
+    std::vector<int> rows;
+    for (int row = 0; row < table->rowCount(); ++row)
+        if (selected.isEmpty() ||
+            std::any_of(selected.begin(), selected.end(), [row](auto* item) { return item->row() == row; }))
+            rows.push_back(row);
+    return rows;
+}
+
+void fillRow(QTableWidget* table, int row, const QStringList& cells)
+{
+    for (int column = 0; column < cells.size(); ++column)
+        table->setItem(row, column, new QTableWidgetItem(cells[column]));
+}
+
 } // namespace
 
 RecordWindow::RecordWindow(TrainingHistory& history, QWidget* parent) : QWidget(parent, Qt::Window), m_source(history)
@@ -157,6 +175,7 @@ RecordWindow::RecordWindow(TrainingHistory& history, QWidget* parent) : QWidget(
     m_worstKeys->setWordWrap(true);
     keysLayout->addWidget(m_worstKeys);
     tabs->addTab(keysPage, QStringLiteral("苦手なキー(&K)"));
+    tabs->addTab(sentencePage(), QStringLiteral("文の練習(&S)"));
 
     // Names for assistive technology: each chart by what it shows.
     const std::pair<QWidget*, QString> charts[] = {
@@ -166,6 +185,7 @@ RecordWindow::RecordWindow(TrainingHistory& history, QWidget* parent) : QWidget(
         {m_testScores, QStringLiteral("一分間テストの得点のグラフ")},
         {m_testSpeed, QStringLiteral("１０分あたりの入力字数のグラフ")},
         {m_keys, QStringLiteral("キーごとのミスの割合")},
+        {m_sentenceDays, QStringLiteral("最近30日の練習した文の数のグラフ")},
     };
     for (const auto& [chart, name] : charts)
         chart->setAccessibleName(name);
@@ -213,16 +233,29 @@ void RecordWindow::refresh()
                 showTyping(std::move(typing));
             });
     }
+    // So is a long sentence record.
+    const QDate today = clock().today();
+    if (QFileInfo(folder + QString::fromUtf16(kSentenceRecordFile)).size() <= kTypingBytesReadAtOnce) {
+        showSentences(loadSentenceRecord(folder, today));
+    } else if (!std::exchange(m_readingSentences, true)) {
+        m_notice->showNotice(QStringLiteral("学習の記録を読み込んでいます…"));
+        deliverAside(
+            this, [folder, today] { return loadSentenceRecord(folder, today); },
+            [this](SentenceRecordFile sentences) {
+                m_readingSentences = false;
+                showSentences(std::move(sentences));
+            });
+    }
 }
 
 void RecordWindow::showProblems()
 {
-    if (m_waitingForHistory || m_readingTyping)
+    if (m_waitingForHistory || m_readingTyping || m_readingSentences)
         return;
     QStringList problems = m_source.problems();
     if (m_source.skippedLines() > 0)
         problems.append(skippedLinesMessage(QLatin1String(kTrainingFile), m_source.skippedLines()));
-    m_notice->showNotice((problems + m_typingProblems).join(u'\n'));
+    m_notice->showNotice((problems + m_typingProblems + m_sentenceProblems).join(u'\n'));
 }
 
 void RecordWindow::showHistory()
@@ -241,10 +274,9 @@ void RecordWindow::showHistory()
     m_missed->setRowCount(int(m_history.mostMissed.size()));
     for (int row = 0; row < int(m_history.mostMissed.size()); ++row) {
         const MissedWord& w = m_history.mostMissed[row];
-        const QStringList cells = {w.english, w.meaning, QString::number(w.misses),
-                                   w.lastSeen.toString(QStringLiteral("yyyy/MM/dd")), percent(w.firstRightRate())};
-        for (int column = 0; column < cells.size(); ++column)
-            m_missed->setItem(row, column, new QTableWidgetItem(cells[column]));
+        fillRow(m_missed, row,
+                {w.english, w.meaning, QString::number(w.misses), w.lastSeen.toString(QStringLiteral("yyyy/MM/dd")),
+                 percent(w.firstRightRate())});
     }
     m_missed->resizeColumnToContents(0);
 }
@@ -294,17 +326,100 @@ void RecordWindow::showTestLevel()
 void RecordWindow::pickMissedWords()
 {
     std::vector<std::pair<QString, QString>> words;
-    const QList<QTableWidgetItem*> selected = m_missed->selectedItems();
-    for (int row = 0; row < int(m_history.mostMissed.size()); ++row) {
-        const bool chosen = selected.isEmpty() || std::any_of(selected.begin(), selected.end(),
-                                                              [row](auto* item) { return item->row() == row; });
-        if (chosen)
+    for (int row : chosenRows(m_missed))
+        if (row < int(m_history.mostMissed.size()))
             words.emplace_back(m_history.mostMissed[row].english, m_history.mostMissed[row].meaning);
-    }
     if (words.empty()) {
         m_notice->showNotice(QStringLiteral("まだ間違えた単語はありません。"));
         return;
     }
+    emit wordsChosen(words);
+}
+
+// Sentence practice: sentences per day and the words most often wrong in them.
+QWidget* RecordWindow::sentencePage()
+{
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    m_sentenceDays = new BarChart(QStringLiteral("最近30日の練習した文の数（棒）と一回目で正解した割合（線）"),
+                                  QStringLiteral("文の数"));
+    m_sentenceDays->setObjectName(QStringLiteral("chartSentenceDays"));
+    layout->addWidget(chartPage(m_sentenceDays, "cmdSaveSentenceDays"), 1);
+    m_sentenceTotals = new QLabel(page);
+    m_sentenceTotals->setObjectName(QStringLiteral("lbSentenceTotals"));
+    m_sentenceTotals->setWordWrap(true);
+    layout->addWidget(m_sentenceTotals);
+    m_sentenceMissed = new QTableWidget(0, 4, page);
+    m_sentenceMissed->setObjectName(QStringLiteral("tableSentenceMissed"));
+    m_sentenceMissed->setHorizontalHeaderLabels(
+        {QStringLiteral("英語"), QStringLiteral("意味"), QStringLiteral("間違えた回数"), QStringLiteral("最後の例文")});
+    m_sentenceMissed->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_sentenceMissed->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_sentenceMissed->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
+    m_sentenceMissed->setAccessibleName(QStringLiteral("文の中でよく間違える単語"));
+    layout->addWidget(m_sentenceMissed, 1);
+    auto* pick = new QPushButton(QStringLiteral("選んだ単語を問題にする(&Q)"), page);
+    pick->setObjectName(QStringLiteral("cmdPickSentenceMissed"));
+    pick->setToolTip(
+        QStringLiteral("選んだ行の単語（選んでいなければ全部）のうち、意味のわかるものを問題として選択します"));
+    pick->setAutoDefault(true);
+    connect(pick, &QPushButton::clicked, this, &RecordWindow::pickSentenceWords);
+    layout->addWidget(pick, 0, Qt::AlignRight);
+    return page;
+}
+
+void RecordWindow::showSentences(SentenceRecordFile sentences)
+{
+    m_sentences = std::move(sentences.summary);
+    m_sentenceProblems = std::move(sentences.problems);
+    showProblems();
+    std::vector<ChartPoint> points;
+    for (const SentenceDay& d : m_sentences.last30Days) {
+        QString detail = QStringLiteral("%1\n練習した文 %2（判定 %3 回）")
+                             .arg(d.day.toString(QStringLiteral("yyyy/MM/dd")))
+                             .arg(d.sentences)
+                             .arg(d.judgements);
+        if (d.sentences)
+            detail += QStringLiteral("\n一回目で正解 %1").arg(percent(d.firstRightShare()));
+        points.push_back({shortDate(d.day), detail, double(d.sentences), d.sentences ? d.firstRightShare() : -1});
+    }
+    m_sentenceDays->setPoints(std::move(points), QStringLiteral("一回目で正解"));
+    m_sentenceTotals->setText(
+        m_sentences.sentences == 0
+            ? QStringLiteral("文の練習の記録はまだありません（主画面の「実行」→「文の練習」で練習できます）。")
+            : QStringLiteral("これまでに練習した文 %1　一回目で（ヒントなしで）正解 %2")
+                  .arg(m_sentences.sentences)
+                  .arg(percent(double(m_sentences.firstRight) / m_sentences.sentences)));
+    m_sentenceMissed->setRowCount(int(m_sentences.mostMissed.size()));
+    for (int row = 0; row < int(m_sentences.mostMissed.size()); ++row) {
+        const SentenceMissedWord& w = m_sentences.mostMissed[row];
+        fillRow(m_sentenceMissed, row,
+                {w.word, w.meaning.isEmpty() ? QStringLiteral("（不明）") : w.meaning, QString::number(w.misses),
+                 w.sentence});
+    }
+    m_sentenceMissed->resizeColumnToContents(0);
+}
+
+void RecordWindow::pickSentenceWords()
+{
+    std::vector<std::pair<QString, QString>> words;
+    int withoutMeaning = 0;
+    for (int row : chosenRows(m_sentenceMissed)) {
+        if (row >= int(m_sentences.mostMissed.size()))
+            continue;
+        const SentenceMissedWord& w = m_sentences.mostMissed[row];
+        if (w.meaning.isEmpty())
+            ++withoutMeaning;
+        else
+            words.emplace_back(w.word, w.meaning);
+    }
+    if (words.empty()) {
+        m_notice->showNotice(withoutMeaning > 0 ? QStringLiteral("選んだ単語は意味がわからないため、問題にできません。")
+                                                : QStringLiteral("まだ文の中で間違えた単語はありません。"));
+        return;
+    }
+    if (withoutMeaning > 0)
+        m_notice->showNotice(QStringLiteral("意味のわからない %1 語は問題にしませんでした。").arg(withoutMeaning));
     emit wordsChosen(words);
 }
 

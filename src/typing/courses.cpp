@@ -169,6 +169,21 @@ int proverbLines(const QString& text, LineTables& t)
     return count;
 }
 
+int vocabularyLines(const WordList& words, LineTables& t)
+{
+    int count = 0;
+    for (const WordPair& word : words) {
+        const QString typed = trimSpaces(word.english.left(kMaxLineLength));
+        if (typed.isEmpty())
+            continue;
+        if (++count > kMaxLines)
+            return kMaxLines;
+        t.text[count] = typed;
+        t.hint[count] = typed + QStringLiteral("　") + trimSpaces(word.meaning.left(kMaxLineLength));
+    }
+    return count;
+}
+
 void vowelLines(LineTables& t)
 {
     static const QString vowels = QStringLiteral("AIUEO");

@@ -2,6 +2,8 @@
 // The practice lines of the trainer's courses: random-key drills, English
 // words and proverbs from the data files, and romaji drills of kana. Every
 // random choice is a draw of lumo::rnd() turned into an index by drawIndex.
+#include "data/wordsource.h"
+
 #include <QString>
 
 #include <array>
@@ -71,6 +73,12 @@ inline constexpr int kMaxWords = 40;
 // typed, the pair is the hint. Lines are cut to kMaxLineLength characters.
 // Returns the count (not yet shuffled).
 int proverbLines(const QString& text, LineTables& t);
+
+// 今日の復習の単語 / よく間違える単語: one line per English word (the first
+// kMaxLines with something to type, spaces around it trimmed, cut to
+// kMaxLineLength), its meaning shown beside it as the hint. Returns the count
+// (not yet shuffled).
+int vocabularyLines(const WordList& words, LineTables& t);
 
 // ア行入力: 60 random vowels with their kana (not yet shuffled).
 void vowelLines(LineTables& t);

@@ -290,6 +290,10 @@ void TypingTrainerWindow::buildMenus()
     course(basic, "mnuZyokyu", QStringLiteral("英語上級(&H)"), Course::Proverbs);
     addNamedItem(basic, "mnuNigate", QStringLiteral("苦手キー練習(&W)"), this,
                  &TypingTrainerWindow::startWeakKeyCourse);
+    addNamedItem(basic, "mnuReviewWords", QStringLiteral("今日の復習の単語(&R)"), this,
+                 [this] { startWordCourse(m_reviewWords, QStringLiteral("今日復習する単語はありません。")); });
+    addNamedItem(basic, "mnuMissedWords", QStringLiteral("よく間違える単語(&E)"), this,
+                 [this] { startWordCourse(m_missedWords, QStringLiteral("まだ間違えた単語はありません。")); });
 
     QMenu* kana = menu("mnuJapanese", QStringLiteral("日本語コース(&J)"));
     course(kana, "mnuJpAgyo", QStringLiteral("ア行入力(&A)"), Course::KanaVowels);

@@ -31,7 +31,9 @@
 //   menuBar              the menu bar
 //   mnuCourse            基本コース選択: mnuBase1..mnuBase5 key drills, mnuSyokyu/mnuTyukyu
 //                        words of the course files, mnuZyokyu proverbs, mnuNigate
-//                        苦手キー練習 (drill of the five keys the record says are missed most)
+//                        苦手キー練習 (drill of the five keys the record says are missed most),
+//                        mnuReviewWords 今日の復習の単語, mnuMissedWords よく間違える単語
+//                        (the English of those words, each with its meaning)
 //   mnuJapanese          日本語コース: mnuJpAgyo, mnuJpAdan, mnuJpIdan, mnuJpUdan,
 //                        mnuJpEdan, mnuJpOdan, mnuJpSonota kana drills
 //   mnuTestCourse        実力テスト: mnuTestLow, mnuTestMid, mnuTestHigh one-minute tests
@@ -67,6 +69,9 @@ class TypingTrainerWindow : public QWidget {
     // line and the counts the window shows.
     const typing::TrainerState& state() const { return m_state; }
 
+    // Where the courses 今日の復習の単語 and よく間違える単語 take their words.
+    void setWordSources(WordSource todaysReview, WordSource oftenMissed);
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -94,6 +99,8 @@ class TypingTrainerWindow : public QWidget {
     // can be long, so it is read aside and the drill starts once it is.
     void startWeakKeyCourse();
     void drillWeakKeys(const TextFile& record, const QString& path, const QString& weakKeys);
+    // Lines of the English of `source`'s words; `noWords` is told when it has none.
+    void startWordCourse(const WordSource& source, const QString& noWords);
     // Appends the keys and tests recorded so far to "TypingRecord.dat", once;
     // a failure is told in a notice over `messageParent`.
     void saveRecord(QWidget* messageParent);
@@ -137,6 +144,8 @@ class TypingTrainerWindow : public QWidget {
     QAction* m_autoNextItem = nullptr;
 
     typing::TrainerState m_state;
+    WordSource m_reviewWords;
+    WordSource m_missedWords;
     typing::KeyGuide m_guide;
     typing::Countdown m_countdown;
     typing::TestLevel m_testLevel = typing::TestLevel::Low; // of the running or last test

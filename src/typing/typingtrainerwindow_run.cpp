@@ -60,6 +60,33 @@ void TypingTrainerWindow::startCourse(Course course)
     showGuide();
 }
 
+void TypingTrainerWindow::setWordSources(WordSource todaysReview, WordSource oftenMissed)
+{
+    m_reviewWords = std::move(todaysReview);
+    m_missedWords = std::move(oftenMissed);
+}
+
+void TypingTrainerWindow::startWordCourse(const WordSource& source, const QString& noWords)
+{
+    if (!source) {
+        dialogs().notice(this, noWords);
+        return;
+    }
+    // The words come from the history, which may still be being read.
+    source(this, [this, noWords](const WordList& words) {
+        if (words.empty()) {
+            dialogs().notice(this, noWords);
+            focusWindow();
+            return;
+        }
+        endTest();
+        clearCourse();
+        typing::shuffleLines(typing::vocabularyLines(words, m_state.lines), m_state.lines);
+        m_state.lineNo = 1;
+        showGuide();
+    });
+}
+
 void TypingTrainerWindow::startWeakKeyCourse()
 {
     if (m_readingRecord)

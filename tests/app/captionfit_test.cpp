@@ -4,10 +4,12 @@
 #include "app/splashwindow.h"
 #include "base/programfolder.h"
 #include "crossword/crosswordwindow.h"
+#include "data/examples.h"
 #include "help/helpwindow.h"
 #include "history/traininghistory.h"
 #include "quiz/quizwindow.h"
 #include "record/recordwindow.h"
+#include "sentence/sentencewindow.h"
 #include "support/captionfit.h"
 #include "support/fakes.h"
 #include "support/spokenname.h"
@@ -106,6 +108,12 @@ TEST(AccessibleNames, ButtonsAndLabelsAreReadByTheCaptionTheyShowNow)
     EXPECT_EQ(test::spokenName(box), QStringLiteral("答え(A):"));
 }
 
+QWidget* sentenceWindow()
+{
+    SentenceSources words{{{QStringLiteral("money"), QStringLiteral("お金")}}, {}, {}, {}};
+    return new SentenceWindow(loadExampleText(programFolder()).text, words);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     EveryWindow, CaptionsFit,
     ::testing::Values(WindowCase{"Quiz", [] { return static_cast<QWidget*>(new QuizWindow); }},
@@ -118,6 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
                                      static auto* history = new TrainingHistory;
                                      return static_cast<QWidget*>(new RecordWindow(*history));
                                  }},
+                      WindowCase{"Sentence", sentenceWindow},
                       WindowCase{"Splash",
                                  [] { return static_cast<QWidget*>(new SplashWindow([] { return nullptr; })); }}),
     [](const ::testing::TestParamInfo<WindowCase>& windowCase) { return std::string(windowCase.param.name); });

@@ -299,6 +299,7 @@ std::vector<ControlCase> controlCases()
     add("mnuHelpFull", Use::Trigger, nullptr,
         [](QuizWindowTest& t) { EXPECT_EQ(t.platform.shell.opened, QStringList{t.folder.path() + "E-Help.htm"}); });
     add("mnuRecord", Use::Trigger, nullptr, windowShown("frmRecord"));
+    add("mnuSentence", Use::Trigger, nullptr, windowShown("frmSentence"));
     // Word lists in and out: each item asks for its file, or says there is nothing to write.
     add("mnuImportWords", Use::Trigger, nullptr,
         [](QuizWindowTest& t) { EXPECT_EQ(t.lastDialog().kind, Shown::OpenFile); });

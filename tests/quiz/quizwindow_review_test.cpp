@@ -3,8 +3,10 @@
 #include "quiz/quizwindow.h"
 #include "support/eightwordhistory.h"
 #include "support/fakes.h"
+#include "typing/typingtrainerwindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -215,6 +217,28 @@ TEST_F(QuizReviewTest, TrainingShowsTheComparisonUntilTheDirectionOrSelectionCha
     platform.dialogs.answers = {true};
     click("CmdNew");
     EXPECT_FALSE(comparison->isVisible());
+}
+
+// The typing trainer's word courses type the words the history names.
+TEST_F(QuizReviewTest, TypingTrainerTypesTodaysReviewAndTheMissedWords)
+{
+    folder.write(QStringLiteral("Training.dat"), kHistory);
+    open();
+    window->findChild<QAction*>(QStringLiteral("mnuKeyTre"))->trigger();
+    auto* trainer = window->findChild<TypingTrainerWindow*>();
+    ASSERT_NE(trainer, nullptr);
+    const auto typed = [trainer](const char* item) {
+        trainer->findChild<QAction*>(QString::fromLatin1(item))->trigger();
+        EXPECT_TRUE(QTest::qWaitFor([trainer] { return trainer->state().lines.filled() > 0; }));
+        QStringList lines;
+        for (int i = 1; i <= trainer->state().lines.filled(); ++i)
+            lines.append(trainer->state().lines.text[i]);
+        lines.sort();
+        return lines;
+    };
+    EXPECT_EQ(typed("mnuReviewWords"), (QStringList{u"apple"_qs, u"book"_qs, u"cat"_qs, u"egg"_qs, u"fish"_qs}));
+    EXPECT_EQ(typed("mnuMissedWords"), (QStringList{u"cat"_qs, u"egg"_qs, u"hat"_qs}));
+    trainer->close();
 }
 
 } // namespace

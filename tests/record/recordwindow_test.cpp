@@ -117,8 +117,8 @@ TEST_F(RecordWindowTest, EveryChartSavesAsAPng)
 {
     RecordWindow w(learnerHistory);
     w.show();
-    for (const char* button :
-         {"cmdSaveDays", "cmdSaveMonths", "cmdSaveCalendar", "cmdSaveTestScores", "cmdSaveTestSpeed", "cmdSaveKeys"}) {
+    for (const char* button : {"cmdSaveDays", "cmdSaveMonths", "cmdSaveCalendar", "cmdSaveTestScores",
+                               "cmdSaveTestSpeed", "cmdSaveKeys", "cmdSaveSentenceDays"}) {
         const QString path = folder.path() + QString::fromLatin1(button); // ".png" is added
         platform.dialogs.saveFiles = {path};
         QPushButton* save = child<QPushButton>(&w, button);
@@ -232,6 +232,40 @@ TEST_F(RecordWindowTest, KeysAloneTurnThePagesAndPickTheMissedWords)
     EXPECT_EQ(child<NoticeBar>(&fresh, "lbRecordNotice")->text(), QStringLiteral("まだ間違えた単語はありません。"));
     EXPECT_TRUE(child<NoticeBar>(&fresh, "lbRecordNotice")->isVisible());
     EXPECT_TRUE(platform.dialogs.shown.empty());
+}
+
+TEST_F(RecordWindowTest, SentencePageCountsTheRecordAndPicksWordsWithAMeaning)
+{
+    const QString day = kToday.toString(QStringLiteral("yyyy/MM/dd"));
+    folder.write(QStringLiteral("SentenceRecord.dat"),
+                 QStringLiteral("%1 10:00:00\tT\t1\t×\t0\tI saw a cat.\ti see cat\tsaw,見た\ta\n"
+                                "%1 10:01:00\tT\t2\t○\t0\tI saw a cat.\tI saw a cat\n"
+                                "%1 10:02:00\tD\t1\t○\t0\tTime is money.\ttime is money\n"
+                                "broken line\n")
+                     .arg(day));
+    RecordWindow w(learnerHistory);
+    w.show();
+    QSignalSpy chosen(&w, &RecordWindow::wordsChosen);
+    auto* tabs = child<QTabWidget>(&w, "tabsRecord");
+    EXPECT_EQ(tabs->tabText(tabs->count() - 1), QStringLiteral("文の練習(&S)"));
+    EXPECT_EQ(child<QLabel>(&w, "lbSentenceTotals")->text(),
+              QStringLiteral("これまでに練習した文 2　一回目で（ヒントなしで）正解 50%"));
+    auto* notice = child<NoticeBar>(&w, "lbRecordNotice");
+    EXPECT_TRUE(QTest::qWaitFor([notice] { return notice->text().contains(QStringLiteral("SentenceRecord.dat")); }))
+        << notice->text().toStdString();
+    auto* table = child<QTableWidget>(&w, "tableSentenceMissed");
+    ASSERT_EQ(table->rowCount(), 2);
+    EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("（不明）")); // "a", the meaning never known
+    EXPECT_EQ(table->item(1, 0)->text(), QStringLiteral("saw"));
+
+    tabs->setCurrentIndex(tabs->count() - 1);
+    QTest::mouseClick(child<QPushButton>(&w, "cmdPickSentenceMissed"), Qt::LeftButton);
+    ASSERT_EQ(chosen.count(), 1);
+    const auto words = chosen.at(0).at(0).value<std::vector<std::pair<QString, QString>>>();
+    ASSERT_EQ(words.size(), 1u);
+    EXPECT_EQ(words[0], std::make_pair(QStringLiteral("saw"), QStringLiteral("見た")));
+    EXPECT_EQ(child<NoticeBar>(&w, "lbRecordNotice")->text(),
+              QStringLiteral("意味のわからない 1 語は問題にしませんでした。"));
 }
 
 TEST_F(RecordWindowTest, EveryControlHasAJapaneseName)

@@ -77,7 +77,8 @@ void checkLabel(const QLabel* label, std::vector<CutCaption>& cuts)
         return;
     const bool rich = label->textFormat() == Qt::RichText ||
                       (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
-    QString text = label->text();
+    // With a buddy a single "&" marks the access key, as on a button.
+    QString text = label->buddy() && !rich ? shownText(label->text()) : label->text();
     if (rich) {
         QTextDocument document;
         document.setHtml(text);

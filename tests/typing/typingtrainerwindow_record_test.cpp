@@ -170,13 +170,14 @@ TEST_F(TrainerRecord, WeakKeyDrillTypesMostlyThePlantedWeakKeys)
                 keyLines(u'B', 0, 3, u'V') + keyLines(u'J', 30, 0, u'J'));
     open();
     scriptEvenDraws();
-    // The last item of the course menu, after 英語上級.
+    // The course menu's item after 英語上級 (the two word courses follow it).
     const QList<QAction*> items = window->findChild<QMenu*>(QStringLiteral("mnuCourse"))->actions();
-    ASSERT_GE(items.size(), 2);
-    EXPECT_EQ(items[items.size() - 2]->objectName(), QStringLiteral("mnuZyokyu"));
-    EXPECT_EQ(items.last()->objectName(), QStringLiteral("mnuNigate"));
-    EXPECT_EQ(items.last()->text(), QStringLiteral("苦手キー練習(&W)"));
-    items.last()->trigger();
+    ASSERT_GE(items.size(), 4);
+    EXPECT_EQ(items[items.size() - 4]->objectName(), QStringLiteral("mnuZyokyu"));
+    QAction* weakKeys = items[items.size() - 3];
+    EXPECT_EQ(weakKeys->objectName(), QStringLiteral("mnuNigate"));
+    EXPECT_EQ(weakKeys->text(), QStringLiteral("苦手キー練習(&W)"));
+    weakKeys->trigger();
     test::settleAside();
     EXPECT_TRUE(platform.dialogs.shown.empty());
     EXPECT_EQ(window->state().lineNo, 1);
@@ -197,6 +198,45 @@ TEST_F(TrainerRecord, WeakKeyDrillTypesMostlyThePlantedWeakKeys)
     // It is typed like any drill, and its keys are recorded.
     press(Qt::Key(Qt::Key_A)); // a miss of the first key
     EXPECT_EQ(window->state().wrongCount, 1);
+}
+
+TEST_F(TrainerRecord, WordCoursesTypeTheEnglishWithItsMeaning)
+{
+    open();
+    const WordList review = {{QStringLiteral("apple"), QStringLiteral("りんご")},
+                             {QStringLiteral("  "), QStringLiteral("空")},
+                             {QStringLiteral("look after"), QStringLiteral("世話をする")}};
+    auto source = [](WordList words) {
+        return [words](QObject* context, std::function<void(WordList)> then) {
+            QMetaObject::invokeMethod(
+                context, [then, words] { then(words); }, Qt::QueuedConnection);
+        };
+    };
+    window->setWordSources(source(review), source({}));
+    const QList<QAction*> items = window->findChild<QMenu*>(QStringLiteral("mnuCourse"))->actions();
+    ASSERT_EQ(items.last(), item("mnuMissedWords"));
+    EXPECT_EQ(items[items.size() - 2], item("mnuReviewWords"));
+    EXPECT_EQ(item("mnuReviewWords")->text(), QStringLiteral("今日の復習の単語(&R)"));
+    EXPECT_EQ(item("mnuMissedWords")->text(), QStringLiteral("よく間違える単語(&E)"));
+
+    item("mnuReviewWords")->trigger();
+    QCoreApplication::processEvents(); // the words arrive once the history is read
+    ASSERT_EQ(window->state().lines.filled(), 2);
+    QStringList lines;
+    for (int i = 1; i <= 2; ++i) {
+        lines.append(window->state().lines.text[i]);
+        EXPECT_EQ(window->state().lines.hint[i].section(QStringLiteral("　"), 0, 0), lines.last());
+    }
+    lines.sort();
+    EXPECT_EQ(lines, (QStringList{QStringLiteral("apple"), QStringLiteral("look after")}));
+    EXPECT_EQ(window->state().lineNo, 1);
+    press(Qt::Key_Q);
+    EXPECT_EQ(window->state().wrongCount, 1) << "scored like any practice course";
+
+    item("mnuMissedWords")->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(platform.dialogs.texts(), QStringList{QStringLiteral("まだ間違えた単語はありません。")});
+    EXPECT_EQ(window->state().wrongCount, 1) << "the course goes on";
 }
 
 TEST_F(TrainerRecord, TooLittleRecordKeepsTheCurrentCourse)
