@@ -6,7 +6,10 @@
 # reads is read by opening that window through its menus first (help.txt:
 # 簡易ヘルプ; word-1.dat: a crossword; 諺.txt: the typing trainer's 英語上級;
 # TypingRecord.dat: its 苦手キー練習, with a record of 60 MB instead of the
-# two cases above). The shipped files are measured with the same steps.
+# two cases above; Training.dat: 今日復習する単語を選ぶ and then 学習記録, on a
+# ten-year history of a million lines made from the shipped courses, in code
+# page 932 and in UTF-16, instead of the two cases above; LastTraining.dat:
+# 最新過去データ読み込み). The shipped files are measured with the same steps.
 # Runs under Xvfb with xdotool (Debian packages xvfb and xdotool).
 #   scripts/measure-big-files.sh BUILD_DIR [FILE...]
 #   scripts/measure-big-files.sh BUILD_DIR --import
@@ -14,12 +17,14 @@
 # --import measures the word-list import instead: each file below is opened
 # through ファイル → 単語リストの取り込み, the import dialog left to read it for
 # 5 s, cancelled, and the program ended; the longest step covers all of it.
-# Default files: filelist.dat eng-1-1.dat 諺.txt 例文.txt word-1.dat help.txt TypingRecord.dat
+# Default files: filelist.dat eng-1-1.dat 諺.txt 例文.txt word-1.dat help.txt TypingRecord.dat Training.dat
+# LastTraining.dat
 set -euo pipefail
 build=${1:?usage: $0 BUILD_DIR [FILE...]}
 shift
 files=("$@")
-[ ${#files[@]} -eq 0 ] && files=(filelist.dat eng-1-1.dat 諺.txt 例文.txt word-1.dat help.txt TypingRecord.dat)
+[ ${#files[@]} -eq 0 ] &&
+  files=(filelist.dat eng-1-1.dat 諺.txt 例文.txt word-1.dat help.txt TypingRecord.dat Training.dat LastTraining.dat)
 import_mode=0
 [ "${files[0]:-}" = --import ] && import_mode=1
 
@@ -39,6 +44,8 @@ steps_for() {
     word-*.dat) echo crossword ;;
     諺.txt) echo proverbs ;;
     TypingRecord.dat) echo weak-keys ;;
+    Training.dat) echo review ;;
+    LastTraining.dat) echo last-run ;;
     *) echo none ;;
   esac
 }
@@ -54,6 +61,10 @@ take_steps() { # steps, main window id
     crossword) keys alt+r c; keys Return ;;
     proverbs) keys alt+r k; keys alt+c h ;;
     weak-keys) keys alt+r k; keys alt+c w ;;
+    # Today's review chosen (its message box answered below), then the
+    # learning record opened on the same history.
+    review) keys alt+t s; sleep 3; keys Return; keys alt+t l; sleep 2 ;;
+    last-run) keys alt+f d ;;
   esac
   sleep 2
   keys Return
@@ -132,6 +143,7 @@ done
 for f in "${files[@]}"; do
   kinds=(line lines)
   [ "$f" = TypingRecord.dat ] && kinds=(record)
+  [ "$f" = Training.dat ] && kinds=(ten-years ten-years-utf16)
   for kind in "${kinds[@]}"; do
     dir="$work/$kind"
     rm -rf "$dir"
@@ -146,6 +158,13 @@ for f in "${files[@]}"; do
       record)
         python3 -c "import sys; sys.stdout.buffer.write(b'K,,,,,,A,S\r\n' * 5_000_000)" >"$dir/$f"
         measure "$f of 60 MB" "$dir" "$(steps_for "$f")" ;;
+      ten-years)
+        "$build/bench/make_ten_year_history" "$dir" >/dev/null
+        measure "$f of ten years (a million lines)" "$dir" "$(steps_for "$f")" ;;
+      ten-years-utf16)
+        "$build/bench/make_ten_year_history" "$dir" >/dev/null
+        iconv -f CP932 -t UTF-16 "$dir/$f" >"$dir/$f.utf16" && mv "$dir/$f.utf16" "$dir/$f"
+        measure "$f of ten years in UTF-16" "$dir" "$(steps_for "$f")" ;;
     esac
   done
 done

@@ -149,4 +149,19 @@ QString loadedText(const QString& fileText)
     return withCrLf(plainTextOfRichText(fileText));
 }
 
+TextFile readShownText(const QString& path, qint64 maxBytes, qsizetype maxLines)
+{
+    TextFile file = readTextFile(path, maxBytes);
+    file.text = withLinesCut(loadedText(file.text), kMaxShownLineLength, file.cutLines);
+    qsizetype lines = 0;
+    if (maxLines > 0)
+        forEachLine(file.text, [&](QStringView) { return ++lines <= maxLines; });
+    if (lines > maxLines) {
+        file = TextFile();
+        file.status = TextFile::Status::TooLarge;
+        file.maxLines = maxLines;
+    }
+    return file;
+}
+
 } // namespace lumo

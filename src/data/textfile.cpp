@@ -295,7 +295,10 @@ TextFile readTextFile(const QString& path, qint64 maxBytes)
     return result;
 }
 
-TextFileReader::TextFileReader(const QString& path) : m_fd(openForReading(path, m_status, m_error, m_size, kMaxTextFileBytes)) {}
+TextFileReader::TextFileReader(const QString& path)
+    : m_fd(openForReading(path, m_status, m_error, m_size, kMaxTextFileBytes))
+{
+}
 
 TextFileReader::~TextFileReader()
 {

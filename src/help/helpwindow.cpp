@@ -1,5 +1,7 @@
 #include "help/helpwindow.h"
 
+#include "data/richtext.h"
+
 #include "ui/fonts.h"
 #include "ui/noticebar.h"
 #include "ui/platform.h"
@@ -67,7 +69,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
 void HelpWindow::showHelpText(const QString& path)
 {
-    const TextFile file = m_text->LoadFile(path, kMaxHandWrittenTextBytes, kMaxHelpLines);
+    const TextFile file = readShownText(path, kMaxHandWrittenTextBytes, kMaxHelpLines);
+    m_text->setText(file.text);
     m_notice->showNotice(readProblemMessage(file, path));
     arrange();
 }

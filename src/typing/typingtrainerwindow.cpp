@@ -8,7 +8,6 @@
 #include "ui/keycodes.h"
 #include "ui/platform.h"
 #include "ui/twips.h"
-#include "widgets/richtextbox.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -210,8 +209,6 @@ void TypingTrainerWindow::buildControls()
     m_testProgress->setRange(0, typing::kTestSeconds);
     m_testProgress->setTextVisible(false);
     m_testProgress->hide();
-    m_fileReader = createControl<RichTextBox>(client, QStringLiteral("RichTextBox1"), {540, 2430, 735, 555});
-    m_fileReader->hide();
 
     m_repeat = button(client, "cmdRepeat", QStringLiteral("繰り返す(&R)"), {1260, 5175, 1320, 510});
     m_next = button(client, "cmdNext", QStringLiteral("次へ(&N)"), {2655, 5175, 1320, 510});

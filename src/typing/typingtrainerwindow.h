@@ -22,7 +22,6 @@
 //   Image2(1..10)        cups of the cup test, one per character of the line
 //   lbCup(1..10)         the characters on the cups
 //   ProgressBar1         seconds left of a test
-//   RichTextBox1         hidden: reads the course files
 //   cmdRepeat            "繰り返す": the current line again
 //   cmdNext              "次へ": the next line
 //   cmdAutoNext          "自動出題": toggles auto-advance, like mnuAutoNext
@@ -56,8 +55,6 @@ class QPushButton;
 class QTimer;
 
 namespace lumo {
-
-class RichTextBox;
 
 class TypingTrainerWindow : public QWidget {
     Q_OBJECT
@@ -135,7 +132,6 @@ class TypingTrainerWindow : public QWidget {
     std::vector<QLabel*> m_cups;         // 0..10
     std::vector<QLabel*> m_cupLetters;   // 0..10
     QProgressBar* m_testProgress = nullptr;
-    RichTextBox* m_fileReader = nullptr;
     QPushButton* m_repeat = nullptr;
     QPushButton* m_next = nullptr;
     QPushButton* m_autoNextButton = nullptr;

@@ -1,13 +1,14 @@
 // The trainer window: courses, the guide and cup displays, key judging and the tests.
 #include "typing/typingtrainerwindow.h"
 
+#include "data/richtext.h"
+
 #include "base/aside.h"
 #include "base/clock.h"
 #include "base/programfolder.h"
 #include "typing/keyboard.h"
 #include "ui/fonts.h"
 #include "ui/platform.h"
-#include "widgets/richtextbox.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -148,10 +149,10 @@ void TypingTrainerWindow::closeEvent(QCloseEvent* event)
 QString TypingTrainerWindow::readCourseFile(const QString& name, qint64 maxBytes)
 {
     const QString path = programFolder() + name;
-    const TextFile file = m_fileReader->LoadFile(path, maxBytes);
+    const TextFile file = readShownText(path, maxBytes);
     if (file.status != TextFile::Status::Ok)
         dialogs().notice(this, readProblemMessage(file, path));
-    return file.usable() ? m_fileReader->Text() : QString();
+    return file.text;
 }
 
 int TypingTrainerWindow::pickWords(int level)

@@ -1,6 +1,6 @@
 #include "widgets/richtextbox.h"
 
-#include "data/richtext.h"
+#include "data/textfile.h"
 
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -11,22 +11,6 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
 {
     setAcceptRichText(false);
     connect(this, &QTextEdit::textChanged, this, &RichTextBox::takeUserEdit);
-}
-
-TextFile RichTextBox::LoadFile(const QString& path, qint64 maxBytes, qsizetype maxLines)
-{
-    TextFile file = readTextFile(path, maxBytes);
-    file.text = withLinesCut(loadedText(file.text), kMaxShownLineLength, file.cutLines);
-    qsizetype lines = 0;
-    if (maxLines > 0)
-        forEachLine(file.text, [&](QStringView) { return ++lines <= maxLines; });
-    if (lines > maxLines) {
-        file = TextFile();
-        file.status = TextFile::Status::TooLarge;
-        file.maxLines = maxLines;
-    }
-    setText(file.text);
-    return file;
 }
 
 void RichTextBox::setText(const QString& text)

@@ -16,12 +16,6 @@ class RichTextBox : public QTextEdit {
   public:
     explicit RichTextBox(QWidget* parent = nullptr);
 
-    // Replaces the content with the file's text (empty when it cannot be
-    // read), its lines separated by CR LF whatever breaks the file uses. The
-    // result tells the caller what happened. A file over `maxBytes` is
-    // refused unread, and one of more than `maxLines` lines (when not 0) is
-    // refused before it reaches the document.
-    TextFile LoadFile(const QString& path, qint64 maxBytes = kMaxTextFileBytes, qsizetype maxLines = 0);
     // The whole content, CR LF between lines.
     const QString& Text() const { return m_text; }
     void setText(const QString& text);
