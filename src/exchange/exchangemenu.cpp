@@ -56,7 +56,7 @@ void WordExchange::exportCourse()
     const QString path = m_hooks.programFolder() + name;
     const TextFile file = readTextFile(path);
     if (!file.usable()) {
-        dialogs().notice(m_window, readProblemMessage(file, path));
+        m_hooks.showFileProblem(readProblemMessage(file, path));
         return;
     }
     // The whole file, not only the words one load of the course takes.
@@ -78,7 +78,7 @@ void WordExchange::exportMissed()
     history.whenLoaded(this, [this, &history] {
         m_waitingForHistory = false;
         if (!history.problems().isEmpty()) {
-            dialogs().notice(m_window, history.problems().join(u'\n'));
+            m_hooks.showFileProblem(history.problems().join(u'\n'));
             return;
         }
         exportPairs(history.missedWords(), QStringLiteral("間違えた単語"));

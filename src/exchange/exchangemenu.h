@@ -8,8 +8,9 @@
 //   mnuExportSelection  write the selected questions
 //   mnuExportMissed     write the words answered wrongly in the history
 //
-// The window hands over what these need through Hooks; everything goes
-// through the platform layer's dialogs.
+// The window hands over what these need through Hooks; a file that cannot be
+// read is told through the window's own channel for file problems
+// (showFileProblem), everything else through the platform layer's dialogs.
 
 #include "exchange/wordexport.h"
 
@@ -32,7 +33,8 @@ class WordExchange : public QObject {
   public:
     struct Hooks {
         std::function<QString()> programFolder; // with its trailing separator
-        std::function<QString()> chosenCourse;  // file name of the course to export
+        std::function<void(const QString&)> showFileProblem;
+        std::function<QString()> chosenCourse; // file name of the course to export
         std::function<std::vector<WordPair>()> selection;
         std::function<TrainingHistory&()> history;            // the learner's answers, this run's too
         std::function<void(const QString& name)> courseAdded; // a new course file is listed

@@ -3,6 +3,7 @@
 #include "quiz/quizwindow.h"
 
 #include "exchange/exchangemenu.h"
+#include "ui/noticebar.h"
 
 #include <QListWidget>
 
@@ -12,6 +13,7 @@ void QuizWindow::buildWordExchange(QMenu* fileMenu)
 {
     exchange::WordExchange::Hooks hooks;
     hooks.programFolder = [this] { return m_programFolder; };
+    hooks.showFileProblem = [this](const QString& problem) { m_notice->showNotice(problem); };
     hooks.chosenCourse = [this] {
         // The course chosen in the list, else the one loaded at start-up.
         const QListWidgetItem* current = m_courseList->currentItem();

@@ -6,6 +6,7 @@
 #include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/keycodes.h"
+#include "ui/noticebar.h"
 #include "ui/platform.h"
 #include "ui/twips.h"
 
@@ -180,6 +181,10 @@ void TypingTrainerWindow::buildControls()
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(twipsRect(0, 0, kClientWidth, kClientHeight).size());
     layout->addWidget(client);
+    // Files that could not be read are told here, under the keyboard.
+    m_notice = new NoticeBar(this);
+    m_notice->setObjectName(QStringLiteral("notice"));
+    layout->addWidget(m_notice);
     setFont(uiFont(Face::Gothic));
 
     m_title = label(client, QStringLiteral("Label1"), QStringLiteral("キー入力練習プログラム"), {1485, 135, 4245, 330});

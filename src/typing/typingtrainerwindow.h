@@ -28,6 +28,7 @@
 //   cmdExit              "練習終了": closes the window
 //   Timer1               one-second ticks of a test
 //   menuBar              the menu bar
+//   notice               files that could not be read, in a bar under the keyboard
 //   mnuCourse            基本コース選択: mnuBase1..mnuBase5 key drills, mnuSyokyu/mnuTyukyu
 //                        words of the course files, mnuZyokyu proverbs, mnuNigate
 //                        苦手キー練習 (drill of the five keys the record says are missed most),
@@ -55,6 +56,8 @@ class QPushButton;
 class QTimer;
 
 namespace lumo {
+
+class NoticeBar;
 
 class TypingTrainerWindow : public QWidget {
     Q_OBJECT
@@ -118,6 +121,7 @@ class TypingTrainerWindow : public QWidget {
 
     // Controls (arrays: element 0 is the hidden template).
     QMenuBar* m_menuBar = nullptr;
+    NoticeBar* m_notice = nullptr;
     QLabel* m_title = nullptr;
     QLabel* m_status = nullptr;
     QLabel* m_hint = nullptr;

@@ -8,6 +8,7 @@
 #include "base/programfolder.h"
 #include "typing/keyboard.h"
 #include "ui/fonts.h"
+#include "ui/noticebar.h"
 #include "ui/platform.h"
 
 #include <QAction>
@@ -114,7 +115,7 @@ void TypingTrainerWindow::startWeakKeyCourse()
 void TypingTrainerWindow::drillWeakKeys(const TextFile& record, const QString& path, const QString& weakKeys)
 {
     if (!record.usable() && record.status != TextFile::Status::Missing)
-        dialogs().notice(this, readProblemMessage(record, path));
+        m_notice->addNotice(readProblemMessage(record, path));
     if (weakKeys.size() < typing::kWeakKeyCount) {
         dialogs().notice(this, QStringLiteral("苦手なキーを選ぶには、まだ練習の記録が足りません。\n"
                                               "ほかのコースでもう少し練習してから選んで下さい。"));
@@ -151,7 +152,7 @@ QString TypingTrainerWindow::readCourseFile(const QString& name, qint64 maxBytes
     const QString path = programFolder() + name;
     const TextFile file = readShownText(path, maxBytes);
     if (file.status != TextFile::Status::Ok)
-        dialogs().notice(this, readProblemMessage(file, path));
+        m_notice->addNotice(readProblemMessage(file, path));
     return file.text;
 }
 

@@ -4,6 +4,7 @@
 #include "support/svgpicture.h"
 #include "typing/skilltest.h"
 #include "typing/typingtrainerwindow.h"
+#include "ui/noticebar.h"
 
 #include "base/programfolder.h"
 #include "ui/twips.h"
@@ -355,12 +356,15 @@ TEST_F(Trainer, MissingFilesAreNamedAndGiveAnEmptyCourse)
 {
     open();
     item(*window, "mnuSyokyu")->trigger();
-    ASSERT_EQ(platform.dialogs.shown.size(), 2u);
-    EXPECT_TRUE(platform.dialogs.shown[0].text.contains(QStringLiteral("eng-1-1.dat")));
-    EXPECT_TRUE(platform.dialogs.shown[1].text.contains(QStringLiteral("eng-1-2.dat")));
+    // Told in the window's notice bar, not in message boxes.
+    auto* notice = window->findChild<NoticeBar*>(QStringLiteral("notice"));
+    ASSERT_NE(notice, nullptr);
+    EXPECT_TRUE(platform.dialogs.shown.empty());
+    EXPECT_TRUE(notice->text().contains(QStringLiteral("eng-1-1.dat")));
+    EXPECT_TRUE(notice->text().contains(QStringLiteral("eng-1-2.dat")));
     EXPECT_TRUE(window->state().currentLine().isEmpty());
     item(*window, "mnuZyokyu")->trigger();
-    EXPECT_TRUE(platform.dialogs.shown.back().text.contains(QStringLiteral("諺.txt")));
+    EXPECT_TRUE(notice->text().contains(QStringLiteral("諺.txt")));
     press(Qt::Key_A);
     EXPECT_EQ(find(window.get(), QStringLiteral("lbMatigaisu"))->text(), QStringLiteral("1"));
     click(*window, "cmdNext");
