@@ -31,6 +31,7 @@
 //          under every control; the window grows by its height while it shows
 // Menu items: see DESIGN.md.
 
+#include "data/course.h"
 #include "data/wordsource.h"
 #include "quiz/quizlogic.h"
 #include "quiz/quizsession.h"
@@ -86,6 +87,14 @@ class QuizWindow : public QMainWindow {
 
     // Courses and the selection.
     QString loadCourse(const QString& path, bool wrongAnswersOnly);
+    // A course file read and its lines taken, without touching the window
+    // (so a long history file can be read on another thread), then shown.
+    struct ReadCourse {
+        TextFile file;
+        CourseLines lines;
+    };
+    static ReadCourse readCourse(const QString& path, bool wrongAnswersOnly);
+    QString showReadCourse(const QString& path, ReadCourse course);
     void showCourse();
     void chooseCourse();
     void pickWord(int row);

@@ -14,10 +14,24 @@ namespace lumo {
 
 // Loads a word-pair file into the word lists; returns a Japanese description
 // of any problem (missing file, bad lines), empty when none.
+QuizWindow::ReadCourse QuizWindow::readCourse(const QString& path, bool wrongAnswersOnly)
+{
+    ReadCourse course;
+    course.file = readTextFile(path);
+    course.lines = parseCourse(course.file.text, wrongAnswersOnly ? CourseFilter::WrongAnswers : CourseFilter::All);
+    course.file.text.clear(); // the lines hold what is shown
+    return course;
+}
+
 QString QuizWindow::loadCourse(const QString& path, bool wrongAnswersOnly)
 {
-    const TextFile file = readTextFile(path);
-    CourseLines lines = parseCourse(file.text, wrongAnswersOnly ? CourseFilter::WrongAnswers : CourseFilter::All);
+    return showReadCourse(path, readCourse(path, wrongAnswersOnly));
+}
+
+QString QuizWindow::showReadCourse(const QString& path, ReadCourse course)
+{
+    const TextFile& file = course.file;
+    CourseLines& lines = course.lines;
     const int count = lines.count();
     m_session.setCourse(std::move(lines.english), std::move(lines.meanings));
     showCourse();

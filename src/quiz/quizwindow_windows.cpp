@@ -1,6 +1,7 @@
 // QuizWindow: history files, options, help and the other windows, ending the program.
 #include "quiz/quizwindow.h"
 
+#include "base/aside.h"
 #include "base/strings.h"
 #include "crossword/crosswordwindow.h"
 #include "data/history.h"
@@ -47,9 +48,14 @@ void QuizWindow::loadHistoryFile(const QString& name, bool wrongAnswersOnly)
         m_notice->showNotice(created.error);
         return;
     }
-    const QString problem = loadCourse(path, wrongAnswersOnly);
-    if (!problem.isEmpty())
-        m_notice->showNotice(problem);
+    // A history of years is read on another thread; the lists fill when it is in.
+    deliverAside(
+        this, [path, wrongAnswersOnly] { return readCourse(path, wrongAnswersOnly); },
+        [this, path](ReadCourse course) {
+            const QString problem = showReadCourse(path, std::move(course));
+            if (!problem.isEmpty())
+                m_notice->showNotice(problem);
+        });
 }
 
 void QuizWindow::showRecord()

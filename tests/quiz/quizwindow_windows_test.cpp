@@ -73,12 +73,15 @@ TEST_F(WindowsTest, HistoryFilesLoadBackAndAreCreatedWhenMissing)
                  QStringLiteral("\n\napple,りんご,2001/03/05,○×\n\nman,男の人,2001/03/05,○○\n"));
     open();
     menuItem("mnuRemenver")->trigger();
+    settleAside(); // the file is read on another thread
     EXPECT_EQ(items("List3"), (QStringList{"apple", "man"}));
     EXPECT_EQ(items("List2").value(0), QStringLiteral("りんご,2001/03/05,○×"));
     menuItem("mnuRemverMiss")->trigger();
+    settleAside();
     EXPECT_EQ(items("List3"), (QStringList{"apple"}));
     ASSERT_FALSE(folder.exists(QStringLiteral("LastTraining.dat")));
     menuItem("mnuRemenverNew")->trigger();
+    settleAside();
     EXPECT_TRUE(folder.exists(QStringLiteral("LastTraining.dat")));
     EXPECT_EQ(list("List2")->count(), 0);
     EXPECT_EQ(shown("Text4"), QStringLiteral("選択可能数0"));
