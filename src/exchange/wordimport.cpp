@@ -1,5 +1,7 @@
 #include "exchange/wordimport.h"
 
+#include "base/programfiles.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -231,8 +233,8 @@ QString courseFileNameProblem(const QString& folder, const QString& name)
                 .arg(c.unicode() < 0x20 ? QStringLiteral("制御文字") : QString(c));
     if (!encodeCp932(name).ok())
         return QStringLiteral("ファイル名にシフト JIS で保存できない文字があります。");
-    static const QStringList kProgramFiles{QString::fromLatin1(kCourseListFile), QStringLiteral("Training.dat"),
-                                           QStringLiteral("LastTraining.dat")};
+    static const QStringList kProgramFiles{QString::fromLatin1(kCourseListFile), QString::fromLatin1(kTrainingFile),
+                                           QString::fromLatin1(kLastTrainingFile)};
     for (const QString& own : kProgramFiles)
         if (name.compare(own, Qt::CaseInsensitive) == 0)
             return QStringLiteral("「%1」はこのプログラムが使うファイルです。別の名前にして下さい。").arg(name);

@@ -75,6 +75,4 @@ QString courseFileNameProblem(const QString& folder, const QString& name);
 // is removed again, so nothing is left half done.
 WriteResult writeImportedCourse(const QString& folder, const QString& name, const std::vector<ImportedPair>& pairs);
 
-inline constexpr auto kCourseListFile = "filelist.dat";
-
 } // namespace lumo::exchange
