@@ -30,6 +30,31 @@ QuizSession picked(std::initializer_list<int> rows)
     return s;
 }
 
+// A list of words picked at once says what became of each: a word whose
+// meaning another question already asks is named, never counted as chosen.
+TEST(QuizSessionSelection, PickingAListTellsWhatItLeftOutAndWhy)
+{
+    QuizSession s = course();
+    s.pick(0); // apple りんご
+    s.pick(QStringLiteral("umbrella"), QStringLiteral("傘"));
+    const QuizSession::PickReport report = s.pickWords({{QStringLiteral("parasol"), QStringLiteral("傘")},
+                                                        {QStringLiteral("apple"), QStringLiteral("りんご")},
+                                                        {QStringLiteral("  "), QStringLiteral("空")},
+                                                        {QStringLiteral("dog"), QStringLiteral("犬")}});
+    EXPECT_EQ(report.added, 1);
+    EXPECT_EQ(report.alreadySelected, 1);
+    EXPECT_EQ(report.sameMeaning, QStringList{QStringLiteral("parasol（傘）")});
+    EXPECT_EQ(report.notFound, 1);
+    EXPECT_EQ(s.selectedEnglish(), (QStringList{"apple", "umbrella", "dog"}));
+
+    std::vector<std::pair<QString, QString>> many;
+    for (int i = 0; i < QuizSession::kMaxQuestions; ++i)
+        many.emplace_back(QStringLiteral("w%1").arg(i), QStringLiteral("意味%1").arg(i));
+    const QuizSession::PickReport full = s.pickWords(many);
+    EXPECT_EQ(full.added, QuizSession::kMaxQuestions - 3);
+    EXPECT_EQ(full.leftOver, 3);
+}
+
 TEST(QuizSessionSelection, PicksAppendAndAMeaningIsPickedOnce)
 {
     QuizSession s = course();
