@@ -63,7 +63,10 @@ take_steps() { # steps, main window id
     weak-keys) keys alt+r k; keys alt+c w ;;
     # Today's review chosen (its message box answered below), then the
     # learning record opened on the same history.
-    review) keys alt+t s; sleep 3; keys Return; keys alt+t l; sleep 2 ;;
+    review)
+      keys alt+t s; sleep 3; keys Return
+      xdotool windowfocus --sync "$wid" 2>/dev/null || true
+      keys alt+t l; sleep 2 ;;
     last-run) keys alt+f d ;;
   esac
   sleep 2
