@@ -7,6 +7,8 @@
 #include "history/traininghistory.h"
 #include "record/recordwindow.h"
 
+#include "widgetbenchmain.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -120,13 +122,5 @@ BENCHMARK(BM_RecordWindowOpensOnceLoaded)->Unit(benchmark::kMillisecond)->Repeti
 
 int main(int argc, char** argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv);
 }

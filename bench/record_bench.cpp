@@ -9,6 +9,8 @@
 #include "record/recordwindow.h"
 #include "typing/typingrecord.h"
 
+#include "widgetbenchmain.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -125,13 +127,5 @@ BENCHMARK(BM_ChartHoverFrame)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv);
 }

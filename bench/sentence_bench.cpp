@@ -8,6 +8,8 @@
 #include "sentence/sentencepractice.h"
 #include "sentence/sentencewindow.h"
 
+#include "widgetbenchmain.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -126,13 +128,5 @@ BENCHMARK(BM_SentenceWindowFirstSentence100k)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv);
 }
