@@ -9,7 +9,6 @@
 #include "ui/noticebar.h"
 #include "ui/platform.h"
 
-#include <QLabel>
 #include <QTextEdit>
 
 #include <utility>

@@ -137,4 +137,52 @@ AnswerComparison compareAnswers(const QString& typed, const QString& right)
     return result;
 }
 
+namespace {
+
+QString letterHtml(const QString& letter, QLatin1String style)
+{
+    // A space would not be seen: it is shown as a middle dot.
+    const QString shown = letter == QLatin1String(" ") ? QStringLiteral("·") : letter.toHtmlEscaped();
+    if (style.isEmpty())
+        return shown;
+    return QStringLiteral("<span style=\"%1\">%2</span>").arg(style, shown);
+}
+
+} // namespace
+
+ComparisonHtml comparisonLettersHtml(const AnswerComparison& comparison)
+{
+    const QLatin1String same;
+    const QLatin1String wrong("color:#e00000; font-weight:bold");
+    const QLatin1String right("color:#0000ff; font-weight:bold");
+    const QLatin1String missing("color:#0000ff; font-weight:bold; text-decoration:underline");
+    const QLatin1String extra("color:#e00000; font-weight:bold; text-decoration:line-through");
+    const QLatin1String swapped("color:#d06000; font-weight:bold");
+    ComparisonHtml html;
+    for (const LetterStep& step : comparison.steps) {
+        const QString typed = comparison.typed.mid(step.typedStart, step.typedLength);
+        const QString expected = comparison.right.mid(step.rightStart, step.rightLength);
+        switch (step.edit) {
+        case LetterEdit::Same:
+            html.typed += letterHtml(typed, same);
+            html.right += letterHtml(expected, same);
+            break;
+        case LetterEdit::Changed:
+            html.typed += letterHtml(typed, wrong);
+            html.right += letterHtml(expected, right);
+            break;
+        case LetterEdit::Missing:
+            html.typed += letterHtml(QStringLiteral("_"), wrong);
+            html.right += letterHtml(expected, missing);
+            break;
+        case LetterEdit::Extra: html.typed += letterHtml(typed, extra); break;
+        case LetterEdit::Swapped:
+            html.typed += letterHtml(typed, swapped);
+            html.right += letterHtml(expected, swapped);
+            break;
+        }
+    }
+    return html;
+}
+
 } // namespace lumo

@@ -51,4 +51,15 @@ struct AnswerComparison {
 // a pasted page cannot stall the window.
 AnswerComparison compareAnswers(const QString& typed, const QString& right);
 
+// The two answers of a comparison as HTML, letter by letter: a changed letter
+// red in the typed answer and blue in the right one, a missing letter a red
+// "_" in the typed answer and underlined blue in the right one, an extra
+// letter struck through in red, swapped neighbours orange in both. A space is
+// shown as a middle dot.
+struct ComparisonHtml {
+    QString typed;
+    QString right;
+};
+ComparisonHtml comparisonLettersHtml(const AnswerComparison& comparison);
+
 } // namespace lumo

@@ -3,8 +3,6 @@
 #include "base/aside.h"
 
 #include <algorithm>
-#include <iterator>
-#include <limits>
 #include <thread>
 
 namespace lumo {

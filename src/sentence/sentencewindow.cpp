@@ -43,35 +43,11 @@ QString span(const QString& text, const char* style)
     return QStringLiteral("<span style=\"%1\">%2</span>").arg(QLatin1String(style), text.toHtmlEscaped());
 }
 
-// A wrong word letter by letter: the typed one over the right one.
-QString lettersHtml(const AnswerComparison& c)
+// A wrong word letter by letter: the typed one beside the right one.
+QString lettersHtml(const AnswerComparison& comparison)
 {
-    QString typed;
-    QString right;
-    for (const LetterStep& step : c.steps) {
-        const QString t = c.typed.mid(step.typedStart, step.typedLength);
-        const QString r = c.right.mid(step.rightStart, step.rightLength);
-        switch (step.edit) {
-        case LetterEdit::Same:
-            typed += t.toHtmlEscaped();
-            right += r.toHtmlEscaped();
-            break;
-        case LetterEdit::Changed:
-            typed += span(t, "color:#e00000; font-weight:bold");
-            right += span(r, "color:#0000ff; font-weight:bold");
-            break;
-        case LetterEdit::Missing:
-            typed += span(QStringLiteral("_"), "color:#e00000; font-weight:bold");
-            right += span(r, "color:#0000ff; font-weight:bold; text-decoration:underline");
-            break;
-        case LetterEdit::Extra: typed += span(t, "color:#e00000; text-decoration:line-through"); break;
-        case LetterEdit::Swapped:
-            typed += span(t, "color:#d06000; font-weight:bold");
-            right += span(r, "color:#d06000; font-weight:bold");
-            break;
-        }
-    }
-    return QStringLiteral("%1　→　%2").arg(typed, right);
+    const ComparisonHtml letters = comparisonLettersHtml(comparison);
+    return QStringLiteral("%1　→　%2").arg(letters.typed, letters.right);
 }
 
 } // namespace
