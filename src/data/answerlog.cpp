@@ -1,6 +1,7 @@
 #include "data/answerlog.h"
 
 #include <bit>
+#include <utility>
 
 namespace lumo {
 
@@ -13,6 +14,80 @@ int LineMarks::wrongMarks() const
 {
     const int n = count();
     return n - std::popcount(packed & ((1u << n) - 1u));
+}
+
+LineList::LineList(const LineList& other)
+{
+    for (const LineMarks& line : other)
+        push_back(line);
+}
+
+LineList::LineList(LineList&& other) noexcept
+    : m_first(std::exchange(other.m_first, nullptr)), m_last(std::exchange(other.m_last, nullptr)),
+      m_size(std::exchange(other.m_size, 0))
+{
+}
+
+LineList& LineList::operator=(const LineList& other)
+{
+    if (this != &other)
+        *this = LineList(other);
+    return *this;
+}
+
+LineList& LineList::operator=(LineList&& other) noexcept
+{
+    if (this != &other) {
+        clear();
+        m_first = std::exchange(other.m_first, nullptr);
+        m_last = std::exchange(other.m_last, nullptr);
+        m_size = std::exchange(other.m_size, 0);
+    }
+    return *this;
+}
+
+LineList::~LineList()
+{
+    clear();
+}
+
+void LineList::clear()
+{
+    // One block after another: a word of a long history has thousands.
+    while (m_first)
+        delete std::exchange(m_first, m_first->next);
+    m_last = nullptr;
+    m_size = 0;
+}
+
+LineMarks& LineList::back()
+{
+    return m_last->lines[static_cast<std::size_t>(m_last->count - 1)];
+}
+
+const LineMarks& LineList::back() const
+{
+    return m_last->lines[static_cast<std::size_t>(m_last->count - 1)];
+}
+
+void LineList::push_back(const LineMarks& line)
+{
+    if (!m_last || m_last->count == Block::kLines) {
+        auto* block = new Block;
+        (m_last ? m_last->next : m_first) = block;
+        m_last = block;
+    }
+    m_last->lines[static_cast<std::size_t>(m_last->count++)] = line;
+    ++m_size;
+}
+
+void LineList::append(LineList&& later)
+{
+    if (later.empty())
+        return;
+    (m_last ? m_last->next : m_first) = std::exchange(later.m_first, nullptr);
+    m_last = std::exchange(later.m_last, nullptr);
+    m_size += std::exchange(later.m_size, 0);
 }
 
 namespace {
@@ -131,7 +206,7 @@ void AnswerLog::append(AnswerLog&& later)
             word.firstMissLine = next.firstMissLine + lineOffset;
             word.firstMissMeaning = std::move(next.firstMissMeaning);
         }
-        word.lines.insert(word.lines.end(), next.lines.begin(), next.lines.end());
+        word.lines.append(std::move(next.lines));
     }
     m_counts.readLines += later.m_counts.readLines;
     m_counts.skippedLines += later.m_counts.skippedLines;

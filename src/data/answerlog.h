@@ -11,6 +11,9 @@
 #include <QString>
 #include <QStringView>
 
+#include <array>
+#include <cstddef>
+#include <iterator>
 #include <limits>
 #include <vector>
 
@@ -33,6 +36,79 @@ struct LineMarks {
     int wrongMarks() const;
 };
 
+// A word's lines, oldest first, kept in blocks of 32: a line once added
+// stays where it is, and the lines of a later part of the history (read by
+// another thread) are joined on by linking their blocks, not by copying
+// them, so joining the halves of a long history takes no memory beyond them.
+class LineList {
+    struct Block {
+        static constexpr int kLines = 32;
+        Block* next = nullptr;
+        int count = 0;
+        std::array<LineMarks, kLines> lines;
+    };
+
+  public:
+    class const_iterator {
+      public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = LineMarks;
+        using difference_type = std::ptrdiff_t;
+        using pointer = const LineMarks*;
+        using reference = const LineMarks&;
+
+        const_iterator() = default;
+        reference operator*() const { return m_block->lines[static_cast<std::size_t>(m_index)]; }
+        pointer operator->() const { return &**this; }
+        const_iterator& operator++()
+        {
+            if (++m_index == m_block->count) {
+                m_block = m_block->next;
+                m_index = 0;
+            }
+            return *this;
+        }
+        const_iterator operator++(int)
+        {
+            const_iterator before = *this;
+            ++*this;
+            return before;
+        }
+        bool operator==(const const_iterator&) const = default;
+
+      private:
+        friend class LineList;
+        explicit const_iterator(const Block* block) : m_block(block) {}
+        const Block* m_block = nullptr; // null at the end
+        int m_index = 0;
+    };
+
+    LineList() = default;
+    LineList(const LineList& other);
+    LineList(LineList&& other) noexcept;
+    LineList& operator=(const LineList& other);
+    LineList& operator=(LineList&& other) noexcept;
+    ~LineList();
+
+    bool empty() const { return m_size == 0; }
+    std::size_t size() const { return m_size; }
+    const LineMarks& front() const { return *begin(); }
+    LineMarks& back();
+    const LineMarks& back() const;
+    const_iterator begin() const { return const_iterator(m_first); }
+    const_iterator end() const { return {}; }
+
+    void push_back(const LineMarks& line);
+    // Adds the lines of `later` after these; `later` is left empty.
+    void append(LineList&& later);
+    void clear();
+
+  private:
+    Block* m_first = nullptr; // every block holds at least one line
+    Block* m_last = nullptr;
+    std::size_t m_size = 0;
+};
+
 struct WordAnswers {
     QString english;
     // The meaning of its latest line: the last line of its latest date.
@@ -43,7 +119,7 @@ struct WordAnswers {
     // that line's meaning.
     qint64 firstMissLine = -1;
     QString firstMissMeaning;
-    std::vector<LineMarks> lines; // in the order of the history
+    LineList lines; // in the order of the history
 };
 
 class AnswerLog {

@@ -46,7 +46,8 @@ bool isTrailByte(unsigned char b)
 Decoded decodeRange(QByteArrayView bytes)
 {
     Decoded result;
-    result.text.resize(bytes.size());
+    // Allocated to size: resize() would leave room to grow that nobody uses.
+    result.text = QString(bytes.size(), Qt::Uninitialized);
     char16_t* out = reinterpret_cast<char16_t*>(result.text.data());
     const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
     const qsizetype size = bytes.size();
@@ -335,6 +336,8 @@ TextFileReader::Result TextFileReader::readLines(qint64 from, qint64 to,
     }
     to = std::min(to, m_size);
     QByteArray bytes;
+    // A piece and the end of a line carried over from the one before it.
+    bytes.reserve(pieceBytes + 4096);
     qsizetype kept = 0; // bytes of an unfinished line carried over from the last read
     for (qint64 at = from;;) {
         const qsizetype want = qsizetype(std::clamp<qint64>(to - at, 0, pieceBytes));

@@ -16,6 +16,9 @@ namespace {
 constexpr qint64 kBytesReadAtOnce = 256 * 1024;
 // Below this the file is read by one thread; above it each half by its own.
 constexpr qint64 kBytesWorthAThread = qint64(4) << 20;
+// Each half is read and decoded this much at a time: small pieces keep the
+// memory a load adds to its result and a few hundred kilobytes.
+constexpr qsizetype kPieceBytes = 256 << 10;
 
 } // namespace
 
@@ -63,9 +66,12 @@ TrainingHistory::Loaded TrainingHistory::load(const QString& path)
     // its own; the second is then added to the first.
     const qint64 half = reader.size() < kBytesWorthAThread ? reader.size() : reader.lineStartAfter(reader.size() / 2);
     AnswerLog second;
-    auto secondHalf = startAside(
-        [&] { return reader.readLines(half, reader.size(), [&second](QStringView text) { second.addText(text); }); });
-    TextFileReader::Result read = reader.readLines(0, half, [&result](QStringView text) { result.file.addText(text); });
+    auto secondHalf = startAside([&] {
+        return reader.readLines(
+            half, reader.size(), [&second](QStringView text) { second.addText(text); }, kPieceBytes);
+    });
+    TextFileReader::Result read = reader.readLines(
+        0, half, [&result](QStringView text) { result.file.addText(text); }, kPieceBytes);
     const TextFileReader::Result readSecond = secondHalf.get();
     if (read.status == TextFile::Status::Ok || read.status == TextFile::Status::BadBytes) {
         read.badBytes += readSecond.badBytes;

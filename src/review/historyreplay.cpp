@@ -8,14 +8,14 @@
 namespace lumo {
 namespace {
 
-bool inDateOrder(const std::vector<LineMarks>& lines)
+template <class Lines> bool inDateOrder(const Lines& lines)
 {
     return std::is_sorted(lines.begin(), lines.end(),
                           [](const LineMarks& a, const LineMarks& b) { return a.day < b.day; });
 }
 
-MemoryCard replayInOrder(const MemoryModel& model, MemoryCard card, std::vector<LineMarks>::const_iterator from,
-                         std::vector<LineMarks>::const_iterator to)
+template <class Iterator>
+MemoryCard replayInOrder(const MemoryModel& model, MemoryCard card, Iterator from, Iterator to)
 {
     for (auto line = from; line != to; ++line) {
         const int marks = line->count();
@@ -49,12 +49,12 @@ unsigned partsFor(const AnswerLog& history, unsigned requested)
 
 } // namespace
 
-MemoryCard replayLines(const MemoryModel& model, const std::vector<LineMarks>& lines)
+MemoryCard replayLines(const MemoryModel& model, const LineList& lines)
 {
     if (inDateOrder(lines))
         return replayInOrder(model, MemoryCard{}, lines.begin(), lines.end());
     // A clock set back: the lines again, by date.
-    std::vector<LineMarks> byDate = lines;
+    std::vector<LineMarks> byDate(lines.begin(), lines.end());
     std::stable_sort(byDate.begin(), byDate.end(),
                      [](const LineMarks& a, const LineMarks& b) { return a.day < b.day; });
     return replayInOrder(model, MemoryCard{}, byDate.begin(), byDate.end());
@@ -114,8 +114,8 @@ ReplayedHistory continueReplay(const ReplayedHistory& history, const AnswerLog& 
         if (!word.lines.empty() && word.lines.front().day >= memory.card.lastReviewDay && inDateOrder(word.lines)) {
             memory.card = replayInOrder(model, memory.card, word.lines.begin(), word.lines.end());
         } else {
-            std::vector<LineMarks> lines = before.lines;
-            lines.insert(lines.end(), word.lines.begin(), word.lines.end());
+            LineList lines = before.lines;
+            lines.append(LineList(word.lines));
             memory.card = replayLines(model, lines);
         }
     }

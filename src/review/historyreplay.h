@@ -51,7 +51,7 @@ ReplayedHistory replayAnswers(const AnswerLog& history, QDate today, unsigned pa
 // The card after the lines of one word: replayed in their order, or by date
 // (the order kept within a date) when a line is dated before one replayed
 // already (a clock set back).
-MemoryCard replayLines(const MemoryModel& model, const std::vector<LineMarks>& lines);
+MemoryCard replayLines(const MemoryModel& model, const LineList& lines);
 
 // `history` (the file's words) continued by the answers of `run`, each word
 // once, with retrievability on `today`: a word of both keeps its place and
