@@ -7,6 +7,8 @@
 #include "crossword/wordfile.h"
 #include "data/textfile.h"
 
+#include "widgetbenchmain.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QTemporaryDir>
@@ -130,12 +132,5 @@ BENCHMARK(BM_CourseFill)->DenseRange(1, kCourseCount)->Iterations(1)->Unit(bench
 
 int main(int argc, char** argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    Q_INIT_RESOURCE(assets);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv, [] { Q_INIT_RESOURCE(assets); });
 }

@@ -10,6 +10,8 @@
 #include "quiz/quizsession.h"
 #include "quiz/quizwindow.h"
 
+#include "widgetbenchmain.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -211,15 +213,8 @@ void quietOffscreen(QtMsgType type, const QMessageLogContext& context, const QSt
 
 int main(int argc, char** argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    previousHandler = qInstallMessageHandler(quietOffscreen);
-    Q_INIT_RESOURCE(assets);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv, [] {
+        previousHandler = qInstallMessageHandler(quietOffscreen);
+        Q_INIT_RESOURCE(assets);
+    });
 }

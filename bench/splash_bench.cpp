@@ -4,6 +4,8 @@
 #include "app/splashpicture.h"
 #include "app/splashwindow.h"
 
+#include "widgetbenchmain.h"
+
 #include <QApplication>
 #include <QByteArray>
 #include <QPixmap>
@@ -40,11 +42,5 @@ BENCHMARK(BM_SplashPaint)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv);
 }
